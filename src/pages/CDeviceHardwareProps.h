@@ -1,0 +1,11 @@
+#pragma once
+// The Hardware page: manufacturer, address, Bluetooth and firmware version of the radio.
+
+#include "applet/CpropertySheetInfo.h"
+#include "pages/PropertyPage.h"
+#include "res/resource.h"
+
+class CDeviceHardwareProps : public PropertyPage, public CpropertySheetInfoRef {
+public:
+    CDeviceHardwareProps() : PropertyPage(IDD_HARDWARE) {}
+};

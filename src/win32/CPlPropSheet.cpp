@@ -1,0 +1,152 @@
+#include "win32/CPlPropSheet.h"
+
+#include <utility>
+
+#include "applet/Centring.h"
+#include "applet/StartPage.h"
+#include "res/resource.h"
+#include "settings/RadioSettings.h"
+#include "win32/ActivationContext.h"
+#include "win32/Module.h"
+#include "win32/PageHost.h"
+
+namespace {
+
+// The sheet being created on this thread, until its callback takes it.
+thread_local CPlPropSheet* t_sheetUnderCreation = nullptr;
+
+constexpr wchar_t kSheetProperty[] = L"QuorvelCpl.CPlPropSheet";
+
+// Removes the context-help button from whichever template form the system is
+// about to use.
+void RemoveContextHelp(void* dialogTemplate) {
+    auto* words = static_cast<WORD*>(dialogTemplate);
+    bool extended = words[1] == 0xFFFF;
+    auto* style = reinterpret_cast<DWORD*>(static_cast<BYTE*>(dialogTemplate) + (extended ? 12 : 0));
+    *style &= ~static_cast<DWORD>(DS_CONTEXTHELP);
+}
+
+ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+
+}  // namespace
+
+CPlPropSheet::CPlPropSheet(HWND parent, int startPage) : startPage_(startPage) {
+    header_.dwSize = sizeof header_;
+    header_.dwFlags = PSH_USECALLBACK;
+    header_.hInstance = TheModule().ResourceInstance();
+    header_.pszCaption = reinterpret_cast<LPCWSTR>(title_.c_str());
+    header_.hwndParent = parent;
+    header_.pfnCallback = SheetCallback;
+}
+
+CPlPropSheet::~CPlPropSheet() {
+    for (HPROPSHEETPAGE page : pages_) DestroyPageInContext(page);
+}
+
+void CPlPropSheet::AddPage(PropertyPage& page) {
+    if (HPROPSHEETPAGE handle = CreatePageHandle(page)) pages_.push_back(handle);
+}
+
+void CPlPropSheet::AddPages(IRegistry& registry, const IStringTable& strings) {
+    header_.dwFlags = (header_.dwFlags & ~PSH_HASHELP) | PSH_USEICONID;
+    header_.pszIcon = MAKEINTRESOURCEW(IDI_APPLET);
+    title_.clear();
+
+    AddPage(general_);
+    AddPage(hardware_);
+    AddPage(services_);
+    AddPage(fileSharing_);
+    AddPage(comPorts_);
+    if (IsScmstSupported(registry)) AddPage(audioVideo_);
+    AddPage(pim_);
+
+    title_ = strings.Load(IDS_APPLET_NAME);
+    header_.dwFlags &= ~PSH_PROPTITLE;
+    header_.pszCaption = reinterpret_cast<LPCWSTR>(title_.c_str());
+
+    for (CpropertySheetInfoRef* page : std::initializer_list<CpropertySheetInfoRef*>{
+             &general_, &hardware_, &services_, &fileSharing_, &audioVideo_, &pim_})
+        page->SetSheetInfo(info_);
+}
+
+INT_PTR CPlPropSheet::DoModal(HWND fallbackOwner) {
+    header_.dwFlags &= ~PSH_MODELESS;
+    if (!header_.hwndParent) header_.hwndParent = fallbackOwner;
+    header_.nPages = static_cast<UINT>(pages_.size());
+    header_.phpage = pages_.data();
+    header_.nStartPage = static_cast<UINT>(ClampStartPage(startPage_, pages_.size()));
+
+    t_sheetUnderCreation = this;
+    INT_PTR result = PropertySheetInContext(&header_);
+    t_sheetUnderCreation = nullptr;
+
+    // The system sheet destroyed the pages it was given, shown or not.
+    pages_.clear();
+    header_.nPages = 0;
+    header_.phpage = nullptr;
+    return result;
+}
+
+int CALLBACK CPlPropSheet::SheetCallback(HWND window, UINT message, LPARAM lParam) {
+    switch (message) {
+    case PSCB_PRECREATE:
+        RemoveContextHelp(reinterpret_cast<void*>(lParam));
+        return 1;
+    case PSCB_INITIALIZED:
+        if (CPlPropSheet* sheet = std::exchange(t_sheetUnderCreation, nullptr)) sheet->Subclass(window);
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+void CPlPropSheet::Subclass(HWND window) {
+    window_ = window;
+    SetPropW(window, kSheetProperty, this);
+    systemProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SheetWindowProc)));
+}
+
+LRESULT CALLBACK CPlPropSheet::SheetWindowProc(HWND window, UINT message, WPARAM wParam,
+                                               LPARAM lParam) {
+    auto* sheet = static_cast<CPlPropSheet*>(GetPropW(window, kSheetProperty));
+    return sheet ? sheet->HandleMessage(message, wParam, lParam)
+                 : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT CPlPropSheet::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND window = window_;
+    WNDPROC systemProc = systemProc_;
+    switch (message) {
+    case WM_SHOWWINDOW:
+        if (wParam && !alreadyCentred_) {
+            alreadyCentred_ = true;
+            CentreOver(header_.hwndParent);
+        }
+        return 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc));
+        RemovePropW(window, kSheetProperty);
+        window_ = nullptr;
+        break;
+    }
+    return CallWindowProcW(systemProc, window, message, wParam, lParam);
+}
+
+void CPlPropSheet::CentreOver(HWND over) {
+    if (!over) over = GetWindow(window_, GW_OWNER);
+    LONG style = over ? GetWindowLongW(over, GWL_STYLE) : 0;
+    if (!(style & WS_VISIBLE) || (style & WS_MINIMIZE)) over = nullptr;
+
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    HMONITOR handle = MonitorFromWindow(over ? over : window_, MONITOR_DEFAULTTONEAREST);
+    if (!handle || !GetMonitorInfoW(handle, &monitor)) return;
+
+    RECT sheet{}, centre = monitor.rcWork;
+    GetWindowRect(window_, &sheet);
+    if (over) GetWindowRect(over, &centre);
+    ScreenPoint at = CentredPosition(ToScreenRect(sheet), ToScreenRect(centre),
+                                     ToScreenRect(monitor.rcWork));
+    SetWindowPos(window_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}

@@ -1,0 +1,112 @@
+// The Control Panel protocol as a host drives it, against the real DLL.
+
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+
+#include <commctrl.h>
+#include <cpl.h>
+
+namespace {
+
+class ControlPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        VmrStubReset();
+        cplApplet = applet.export_<CPlAppletFn>("CPlApplet");
+        ASSERT_NE(cplApplet, nullptr);
+    }
+
+    LONG Send(UINT message, LPARAM item = 0, LPARAM data = 0) {
+        return cplApplet(nullptr, message, item, data);
+    }
+
+    LoadedApplet applet;
+    CPlAppletFn cplApplet = nullptr;
+};
+
+constexpr char kOneRunLog[] =
+    "BtRegisterApplication(callback=set)\n"
+    "BtOBEXRegisterApplication(callback=null)\n";
+
+TEST_F(ControlPanelTest, AnswersTheProtocolMessagesWithoutSideEffects) {
+    EXPECT_EQ(Send(CPL_INIT), 1);
+    EXPECT_EQ(Send(CPL_GETCOUNT), 1);
+    EXPECT_EQ(Send(CPL_SELECT), 0);
+    EXPECT_EQ(Send(CPL_STOP), 0);
+    EXPECT_EQ(Send(CPL_EXIT), 0);
+    EXPECT_EQ(Send(CPL_STARTWPARMSA, 0, reinterpret_cast<LPARAM>("1")), 0);
+    for (UINT unknown : {0u, 11u, 12u, 0x400u, 0xFFFFFFFFu}) EXPECT_EQ(Send(unknown), 0) << unknown;
+    EXPECT_EQ(StubLog(), "");
+}
+
+TEST_F(ControlPanelTest, InquireFillsTheItemDescriptionForItemZeroOnly) {
+    CPLINFO info{};
+    EXPECT_EQ(Send(CPL_INQUIRE, 0, reinterpret_cast<LPARAM>(&info)), 0);
+    EXPECT_EQ(info.idIcon, 215);
+    EXPECT_EQ(info.idName, 102);
+    EXPECT_EQ(info.idInfo, 101);
+    EXPECT_EQ(info.lData, 0);
+
+    CPLINFO untouched{-7, -7, -7, 77};
+    EXPECT_EQ(Send(CPL_INQUIRE, 1, reinterpret_cast<LPARAM>(&untouched)), 1);
+    EXPECT_EQ(untouched.idIcon, -7);
+    EXPECT_EQ(untouched.lData, 77);
+    EXPECT_EQ(Send(CPL_INQUIRE, 0, 0), 1);
+}
+
+TEST_F(ControlPanelTest, NewInquireLeavesTheStructureUntouched) {
+    NEWCPLINFOW info;
+    FillMemory(&info, sizeof info, 0xA5);
+    EXPECT_EQ(Send(CPL_NEWINQUIRE, 0, reinterpret_cast<LPARAM>(&info)), 1);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&info);
+    for (size_t i = 0; i < sizeof info; ++i) ASSERT_EQ(bytes[i], 0xA5) << "byte " << i;
+}
+
+TEST_F(ControlPanelTest, DoubleClickRunsTheSheetForItemZeroOnly) {
+    EXPECT_EQ(Send(CPL_DBLCLK, 1), 1);
+    EXPECT_EQ(StubLog(), "");
+
+    SheetWatcher watcher;
+    EXPECT_EQ(Send(CPL_DBLCLK, 0), 0);
+    EXPECT_TRUE(watcher.SawSheet());
+    EXPECT_EQ(StubLog().rfind(kOneRunLog, 0), 0u) << StubLog();
+    EXPECT_EQ(DrainQuitMessages(), 1);
+}
+
+TEST_F(ControlPanelTest, StartWithParametersRunsTheSheetOnlyWhenGivenText) {
+    // Wine's host sends a null text when started without parameters and goes
+    // on to CPL_DBLCLK only when the answer is 0.
+    EXPECT_EQ(Send(CPL_STARTWPARMSW, 0, 0), 0);
+    EXPECT_EQ(Send(CPL_STARTWPARMSW, 1, reinterpret_cast<LPARAM>(L"2")), 0);
+    EXPECT_EQ(StubLog(), "");
+
+    LRESULT openedOn = -1;
+    {
+        SheetWatcher watcher([&](HWND sheet) {
+            openedOn = SendMessageW(PropSheet_GetTabControl(sheet), TCM_GETCURSEL, 0, 0);
+        });
+        EXPECT_EQ(Send(CPL_STARTWPARMSW, 0, reinterpret_cast<LPARAM>(L"2")), 1);
+    }
+    EXPECT_EQ(openedOn, 2) << "the parameter names the zero-based start page";
+    EXPECT_EQ(StubLog().rfind(kOneRunLog, 0), 0u) << StubLog();
+    EXPECT_EQ(DrainQuitMessages(), 1);
+}
+
+TEST_F(ControlPanelTest, OneRunLeavesTheOBEXProxyBeforeTheStackProxy) {
+    {
+        SheetWatcher watcher;
+        applet.export_<void(WINAPI*)(HWND)>("CPlDevPropRunModal")(nullptr);
+    }
+    EXPECT_EQ(DrainQuitMessages(), 1);
+    std::string log = StubLog();
+    auto obex = log.find("BtOBEXUnRegister(callback=null)");
+    auto stack = log.find("BtUnRegister(callback=set)");
+    ASSERT_NE(obex, std::string::npos) << log;
+    ASSERT_NE(stack, std::string::npos) << log;
+    EXPECT_LT(obex, stack);
+    EXPECT_EQ(log.find("BtOBEXUnRegister", obex + 1), std::string::npos) << "unregistered twice";
+    EXPECT_EQ(log.find("BtUnRegister", stack + 1), std::string::npos) << "unregistered twice";
+}
+
+}  // namespace

@@ -1,0 +1,55 @@
+# Shared by the build, run and test scripts: package installation and the
+# pinned Wine environment.  Source it; it defines functions and variables only.
+
+QUORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+# Debian packages the build, the Wine tests and the screenshot need.
+QUORVEL_PACKAGES=(
+  cmake g++ make
+  googletest libgtest-dev libgmock-dev
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
+  binutils-mingw-w64-x86-64 mingw-w64-tools
+  wine wine64 xvfb xauth x11-utils imagemagick locales
+)
+
+# Installs whatever of QUORVEL_PACKAGES is missing (apt-get update first).
+ensure_packages() {
+  local missing=()
+  local p
+  for p in "${QUORVEL_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+  fi
+}
+
+# The pinned Wine environment: a private prefix inside the build folder, no
+# debug chatter, no Mono/Gecko installers, and a fixed locale.
+wine_env() {
+  local build_dir=$1
+  export WINEPREFIX="$build_dir/wineprefix"
+  export WINEARCH=win64
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export LANG=C.UTF-8 LC_ALL=C.UTF-8
+}
+
+# Initialises the private prefix once (under a lock, so parallel callers wait
+# for one wineboot).  Call after wine_env.
+wine_prefix_ready() {
+  [ -f "$WINEPREFIX/.initialised" ] && return 0
+  mkdir -p "$WINEPREFIX"
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/.initialised" ]; then
+      wineboot --init >/dev/null 2>&1 || true
+      wineserver -w
+      touch "$WINEPREFIX/.initialised"
+    fi
+  ) 9>"$WINEPREFIX.lock"
+}

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds both presets and runs every test: the portable core natively under
+# ASan and UBSan, then the real DLL and its stand-ins under Wine on a virtual
+# display.  Installs what it needs first.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/lib/common.sh"
+ensure_packages
+cd "$QUORVEL_ROOT"
+
+cmake --preset native
+cmake --build --preset native
+ctest --preset native
+
+cmake --preset win64
+cmake --build --preset win64
+wine_env "$QUORVEL_ROOT/build/win64"
+wine_prefix_ready
+# One display for the whole run; the Wine server goes down with it so that no
+# later run inherits a server bound to a display that no longer exists.
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c 'status=0; ctest --preset win64 || status=$?; wineserver -k || true; exit $status'
