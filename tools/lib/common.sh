@@ -48,6 +48,10 @@ wine_prefix_ready() {
     flock 9
     if [ ! -f "$WINEPREFIX/.initialised" ]; then
       wineboot --init >/dev/null 2>&1 || true
+      # Unmanaged windows: without a window manager on the virtual display,
+      # hiding a managed window waits seconds for an acknowledgement that
+      # never comes.
+      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
       wineserver -w
       touch "$WINEPREFIX/.initialised"
     fi
