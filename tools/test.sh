@@ -14,6 +14,8 @@ ctest --preset native
 
 cmake --preset win64
 cmake --build --preset win64
+# The German tests run the applet under a German Unix locale.
+ensure_locale de_DE.UTF-8
 wine_env "$QUORVEL_ROOT/build/win64"
 wine_prefix_ready
 # One display for the whole run; the Wine server goes down with it so that no

@@ -6,4 +6,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib/common.sh"
 wine_env "${QUORVEL_WIN_BUILD:?QUORVEL_WIN_BUILD names the win64 build folder}"
 wine_prefix_ready
+# Wine takes the interface language from the Unix locale, so a test that runs
+# the applet in another language names that locale for this one process (after
+# the prefix is set up, which always happens in the pinned locale).
+if [ -n "${QUORVEL_LANG:-}" ]; then
+  export LANG=$QUORVEL_LANG LC_ALL=$QUORVEL_LANG
+fi
 exec wine "$@"

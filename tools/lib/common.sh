@@ -28,6 +28,27 @@ ensure_packages() {
   fi
 }
 
+# Makes sure the Unix locale $1 (such as de_DE.UTF-8) exists: Wine takes a
+# process's interface language from its Unix locale, so the tests that run the
+# applet in another language need that locale generated.
+ensure_locale() {
+  local name=$1
+  locale_listed "$name" && return 0
+  echo "Generating the locale $name"
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  # localedef may end non-zero over mere warnings; what counts is the list.
+  $sudo localedef -i "${name%%.*}" -f "${name#*.}" "$name" || true
+  locale_listed "$name" || { echo "Could not generate the locale $name" >&2; return 1; }
+}
+
+# Whether `locale -a` lists $1; it spells "UTF-8" as "utf8".
+locale_listed() {
+  local wanted
+  wanted=$(printf '%s' "$1" | tr 'A-Z' 'a-z' | sed 's/utf-8$/utf8/')
+  locale -a 2>/dev/null | tr 'A-Z' 'a-z' | grep -qx "$wanted"
+}
+
 # The pinned Wine environment: a private prefix inside the build folder, no
 # debug chatter, no Mono/Gecko installers, and a fixed locale.
 wine_env() {

@@ -1,0 +1,49 @@
+#include "locale/HelpTopic.h"
+
+#include <string_view>
+
+#include "locale/AppendWhole.h"
+#include "locale/UserLanguage.h"
+#include "settings/SettingsSchema.h"
+
+namespace {
+
+std::u16string_view ViewOf(const char16_t* text) {
+    return text ? std::u16string_view(text) : std::u16string_view();
+}
+
+// The format comes from the string table, which a language library may
+// translate, so it is never handed to printf: only its first "%s" is
+// replaced, and every other character, '%' included, stands as it is.
+bool HelpBase(std::u16string_view format, std::u16string_view folder, Text260& base) {
+    std::size_t at = format.find(u"%s");
+    if (at == std::u16string_view::npos) return AppendWhole(base, {format});
+    return AppendWhole(base, {format.substr(0, at), folder, format.substr(at + 2)});
+}
+
+}  // namespace
+
+int OpenHelpTopic(IHelpPlatform& platform, IRegistry& registry, const char16_t* topic,
+                  const char16_t* folderFormat) {
+    auto folder = platform.AppletModulePath();
+    if (!folder || !platform.RemoveFileSpec(*folder)) return 0;
+
+    Text260 base;
+    if (!HelpBase(ViewOf(folderFormat), folder->view(), base)) return 0;
+
+    // The tag's folder when it exists; the empty tag names HelpFiles itself.
+    FixedText<kHelpTagUnits> tag;
+    GetDefaultUserLang(registry, tag.data(), tag.capacity());
+    Text260 path = base;
+    if (!AppendWhole(path, {tag.view()}) || !platform.PathExists(path.c_str())) {
+        path = base;
+        if (!AppendWhole(path, {schema::kDefaultUserLangFallback})) return 0;
+    }
+
+    // A folder that already ends in a separator gets no second one.
+    if (!path.view().ends_with(u'\\') && !AppendWhole(path, {u"\\"})) return 0;
+    if (!AppendWhole(path, {ViewOf(topic)})) return 0;
+
+    platform.ShellOpen(path.c_str());
+    return 1;
+}
