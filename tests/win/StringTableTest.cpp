@@ -4,15 +4,15 @@
 // QuorvelCpl.dll is loaded as a data file, so its DllMain does not run.
 #include <gtest/gtest.h>
 
+#include "DialogTemplate.h"
+#include "ModuleResources.h"
 #include "TestSupport.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cwctype>
 #include <iterator>
 #include <set>
-#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -97,133 +97,6 @@ const ExpectedText kTexts[] = {
     {287, L"outlook-office.html"},
 };
 
-std::span<const BYTE> ResourceBytes(HMODULE module, LPCWSTR type, LPCWSTR name) {
-    HRSRC info = FindResourceW(module, name, type);
-    HGLOBAL loaded = info ? LoadResource(module, info) : nullptr;
-    auto* data = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
-    return data ? std::span<const BYTE>(data, SizeofResource(module, info)) : std::span<const BYTE>();
-}
-
-BOOL CALLBACK CollectBlock(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR blocks) {
-    if (IS_INTRESOURCE(name)) reinterpret_cast<std::vector<WORD>*>(blocks)->push_back(LOWORD(name));
-    return TRUE;
-}
-
-// Every non-empty entry of the string table, by id. Block b holds the ids
-// (b - 1) * 16 to (b - 1) * 16 + 15 as 16 length-prefixed texts.
-std::set<UINT> StringIds(HMODULE module) {
-    std::vector<WORD> blocks;
-    EnumResourceNamesW(module, RT_STRING, CollectBlock, reinterpret_cast<LONG_PTR>(&blocks));
-    std::set<UINT> ids;
-    for (WORD block : blocks) {
-        auto bytes = ResourceBytes(module, RT_STRING, MAKEINTRESOURCEW(block));
-        size_t at = 0;
-        for (UINT i = 0; i < 16 && at + 2 <= bytes.size(); ++i) {
-            WORD length = bytes[at] | bytes[at + 1] << 8;
-            if (length) ids.insert((block - 1u) * 16 + i);
-            at += 2 + 2u * length;
-        }
-    }
-    return ids;
-}
-
-// Reads a dialog template field by field; running past its end throws.
-class TemplateReader {
-public:
-    explicit TemplateReader(std::span<const BYTE> bytes) : bytes_(bytes) {}
-    void Skip(size_t count) {
-        if (at_ + count > bytes_.size()) throw std::out_of_range("dialog template ends early");
-        at_ += count;
-    }
-    void AlignToDword() { Skip((4 - at_ % 4) % 4); }
-    WORD Word() {
-        Skip(2);
-        return static_cast<WORD>(bytes_[at_ - 2] | bytes_[at_ - 1] << 8);
-    }
-    DWORD Dword() {
-        WORD low = Word();
-        return low | static_cast<DWORD>(Word()) << 16;
-    }
-    // A zero-terminated text, or 0xFFFF and a number that names a resource or
-    // a predefined window class instead.
-    std::wstring TextOrOrdinal(WORD* ordinal = nullptr) {
-        std::wstring text;
-        WORD unit = Word();
-        if (unit == 0xFFFF) {
-            WORD number = Word();
-            if (ordinal) *ordinal = number;
-            return text;
-        }
-        for (; unit != 0; unit = Word()) text += static_cast<wchar_t>(unit);
-        return text;
-    }
-
-private:
-    std::span<const BYTE> bytes_;
-    size_t at_ = 0;
-};
-
-struct DialogItem {
-    int id;
-    DWORD style;
-    std::wstring windowClass;  // upper case; predefined classes by their names
-    std::wstring text;
-    WORD iconId;  // an icon control names its icon by number instead of a text
-};
-
-struct Dialog {
-    WORD signature, pointSize;
-    DWORD style;
-    short cx, cy;
-    std::wstring caption, face;
-    std::vector<DialogItem> items;
-};
-
-std::wstring ClassName(TemplateReader& reader) {
-    static const wchar_t* const kPredefined[] = {
-        L"BUTTON", L"EDIT", L"STATIC", L"LISTBOX", L"SCROLLBAR", L"COMBOBOX"};
-    WORD ordinal = 0;
-    std::wstring name = reader.TextOrOrdinal(&ordinal);
-    if (ordinal) return kPredefined[ordinal - 0x80];
-    for (wchar_t& c : name) c = static_cast<wchar_t>(std::towupper(c));
-    return name;
-}
-
-// Parses an extended dialog template (DLGTEMPLATEEX and its items).
-Dialog ReadDialog(std::span<const BYTE> bytes) {
-    TemplateReader reader(bytes);
-    Dialog dialog{};
-    reader.Skip(2);  // template version
-    dialog.signature = reader.Word();
-    reader.Skip(8);  // help id, extended style
-    dialog.style = reader.Dword();
-    WORD count = reader.Word();
-    reader.Skip(4);  // x, y
-    dialog.cx = static_cast<short>(reader.Word());
-    dialog.cy = static_cast<short>(reader.Word());
-    reader.TextOrOrdinal();  // menu
-    reader.TextOrOrdinal();  // window class
-    dialog.caption = reader.TextOrOrdinal();
-    if (dialog.style & DS_SETFONT) {
-        dialog.pointSize = reader.Word();
-        reader.Skip(4);  // weight, italic, character set
-        dialog.face = reader.TextOrOrdinal();
-    }
-    for (WORD i = 0; i < count; ++i) {
-        reader.AlignToDword();
-        DialogItem item{};
-        reader.Skip(8);  // help id, extended style
-        item.style = reader.Dword();
-        reader.Skip(8);  // x, y, cx, cy
-        item.id = static_cast<int>(reader.Dword());
-        item.windowClass = ClassName(reader);
-        item.text = reader.TextOrOrdinal(&item.iconId);
-        reader.Skip(reader.Word());  // creation data
-        dialog.items.push_back(item);
-    }
-    return dialog;
-}
-
 class AppletResources : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -234,11 +107,7 @@ protected:
     void TearDown() override {
         if (module_) FreeLibrary(module_);
     }
-    Dialog Page(UINT id) const {
-        auto bytes = ResourceBytes(module_, RT_DIALOG, MAKEINTRESOURCEW(id));
-        if (bytes.empty()) throw std::out_of_range("no dialog " + std::to_string(id));
-        return ReadDialog(bytes);
-    }
+    Dialog Page(UINT id) const { return DialogResource(module_, id); }
     static DialogItem Control(const Dialog& page, int id) {
         auto found = std::find_if(page.items.begin(), page.items.end(), [id](auto& item) { return item.id == id; });
         if (found == page.items.end()) throw std::out_of_range("no control " + std::to_string(id));
