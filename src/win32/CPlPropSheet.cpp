@@ -30,7 +30,8 @@ ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.ri
 
 }  // namespace
 
-CPlPropSheet::CPlPropSheet(HWND parent, int startPage) : startPage_(startPage) {
+CPlPropSheet::CPlPropSheet(HWND parent, int startPage, PageServices& services)
+    : startPage_(startPage), general_(services) {
     header_.dwSize = sizeof header_;
     header_.dwFlags = PSH_USECALLBACK;
     header_.hInstance = TheModule().ResourceInstance();
@@ -54,7 +55,7 @@ void CPlPropSheet::AddPages(IRegistry& registry, const IStringTable& strings) {
 
     AddPage(general_);
     AddPage(hardware_);
-    AddPage(services_);
+    AddPage(bthServices_);
     AddPage(fileSharing_);
     AddPage(comPorts_);
     if (IsScmstSupported(registry)) AddPage(audioVideo_);
@@ -65,7 +66,7 @@ void CPlPropSheet::AddPages(IRegistry& registry, const IStringTable& strings) {
     header_.pszCaption = reinterpret_cast<LPCWSTR>(title_.c_str());
 
     for (CpropertySheetInfoRef* page : std::initializer_list<CpropertySheetInfoRef*>{
-             &general_, &hardware_, &services_, &fileSharing_, &audioVideo_, &pim_})
+             &general_, &hardware_, &bthServices_, &fileSharing_, &audioVideo_, &pim_})
         page->SetSheetInfo(info_);
 }
 

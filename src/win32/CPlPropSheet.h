@@ -18,11 +18,12 @@
 #include "pages/CDeviceHardwareProps.h"
 #include "pages/CFtpFileSharingDlg.h"
 #include "pages/CPIMSettingProps.h"
+#include "pages/PageServices.h"
 #include "settings/IRegistry.h"
 
 class CPlPropSheet : public CpropertySheetInfoRef {
 public:
-    CPlPropSheet(HWND parent, int startPage);
+    CPlPropSheet(HWND parent, int startPage, PageServices& services);
     ~CPlPropSheet();
     CPlPropSheet(const CPlPropSheet&) = delete;
     CPlPropSheet& operator=(const CPlPropSheet&) = delete;
@@ -55,7 +56,7 @@ private:
     // Constructed in this order and destroyed in reverse.
     CDeviceGenProps general_;
     CDeviceHardwareProps hardware_;
-    CDeviceBthServices services_;
+    CDeviceBthServices bthServices_;
     CDeviceCOMPortProps comPorts_;
     CFtpFileSharingDlg fileSharing_;
     CDevSCMSSettings audioVideo_;

@@ -5,6 +5,7 @@
 #include "win32/CPlPropSheet.h"
 #include "win32/NotificationWindow.h"
 #include "win32/Win32Registry.h"
+#include "win32/Win32Shell.h"
 #include "win32/Win32Stack.h"
 #include "win32/Win32StringTable.h"
 
@@ -12,12 +13,14 @@ void RunSettingsSheet(HWND parent, int startPage) {
     Win32Stack stack;
     Win32Registry registry;
     Win32StringTable strings;
+    Win32Shell shell;
+    PageServices services{registry, strings, shell};
 
     CpropertySheetInfo info(&stack);
     FillSheetInfoAtStartup(info, registry, strings, CreateNotificationWindow);
 
     {
-        CPlPropSheet sheet(parent, startPage);
+        CPlPropSheet sheet(parent, startPage, services);
         sheet.SetSheetInfo(&info);
         sheet.AddPages(registry, strings);
         // OK, Cancel and closing all end the same way: what was applied, the

@@ -1,7 +1,9 @@
 #pragma once
-// A stack that records the order of calls and answers from fields a test sets.
+// A stack that records the order of calls, answers each operation with the
+// result a test sets (0 by default) and keeps what it was given.
 
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -10,16 +12,17 @@
 class FakeStack final : public IBluetoothStack {
 public:
     std::vector<std::string> calls;
+    std::map<std::string, std::int32_t> results;  // by operation name
 
-    std::int32_t registerResult = 0;
     std::int32_t radioOn = 1, discoverable = 1, connectable = 1;
-    std::int32_t connectivityResult = 0;
-    std::int32_t toggleResult = 0;
-    std::int32_t nameResult = 0;
     std::string friendlyName = "Desk PC";
     std::uint32_t firmware = 4135;
 
-    std::int32_t RegisterApplication() override { return Log("RegisterApplication", registerResult); }
+    std::string nameSent;                 // the last name given to SetDeviceFriendlyName
+    std::vector<bool> highSpeedSent;
+    std::vector<std::int32_t> proximitySent;
+
+    std::int32_t RegisterApplication() override { return Log("RegisterApplication"); }
     std::int32_t UnRegister() override { return Log("UnRegister"); }
     std::int32_t ObexRegisterApplication() override { return Log("ObexRegisterApplication"); }
     std::int32_t ObexUnRegister() override { return Log("ObexUnRegister"); }
@@ -29,19 +32,19 @@ public:
         return Report("GetDiscoveryModeStatus", on, discoverable);
     }
     std::int32_t GetConnectivityStatus(std::int32_t* on) override {
-        *on = connectable;
-        return Log("GetConnectivityStatus", connectivityResult);
+        return Report("GetConnectivityStatus", on, connectable);
     }
-    std::int32_t ToggleRadioOnOff() override { return Log("ToggleRadioOnOff", toggleResult); }
-    std::int32_t ToggleDiscoverableOnOff() override { return Log("ToggleDiscoverableOnOff", toggleResult); }
-    std::int32_t ToggleConnectivityState() override { return Log("ToggleConnectivityState", toggleResult); }
+    std::int32_t ToggleRadioOnOff() override { return Log("ToggleRadioOnOff"); }
+    std::int32_t ToggleDiscoverableOnOff() override { return Log("ToggleDiscoverableOnOff"); }
+    std::int32_t ToggleConnectivityState() override { return Log("ToggleConnectivityState"); }
 
     std::int32_t GetDeviceFriendlyName(_VMR_LOCAL_DEVICE_INFO* info) override {
         std::strncpy(info->friendlyName, friendlyName.c_str(), sizeof info->friendlyName);
-        return Log("GetDeviceFriendlyName", nameResult);
+        return Log("GetDeviceFriendlyName");
     }
-    std::int32_t SetDeviceFriendlyName(_VMR_LOCAL_DEVICE_INFO*) override {
-        return Log("SetDeviceFriendlyName", nameResult);
+    std::int32_t SetDeviceFriendlyName(_VMR_LOCAL_DEVICE_INFO* info) override {
+        nameSent.assign(info->friendlyName, strnlen(info->friendlyName, sizeof info->friendlyName));
+        return Log("SetDeviceFriendlyName");
     }
     std::int32_t GetLocalDeviceInfo(_VMR_LOCAL_DEVICE_INFO* info) override {
         info->lap = 0xDA7113;
@@ -53,18 +56,31 @@ public:
         return Log("GetLocalFirmwareVersion");
     }
 
-    std::int32_t SetHighSpeedStatus(bool) override { return Log("SetHighSpeedStatus"); }
-    std::int32_t ProximityPairingOnOff(std::int32_t) override { return Log("ProximityPairingOnOff"); }
+    std::int32_t SetHighSpeedStatus(bool on) override {
+        highSpeedSent.push_back(on);
+        return Log("SetHighSpeedStatus");
+    }
+    std::int32_t ProximityPairingOnOff(std::int32_t state) override {
+        proximitySent.push_back(state);
+        return Log("ProximityPairingOnOff");
+    }
     std::int32_t SetScmstValue(bool) override { return Log("SetScmstValue"); }
     std::int32_t SetFtpServerRootFolder(_OBEX_OBJECT_T*) override { return Log("SetFtpServerRootFolder"); }
     std::int32_t ObexServersActivate() override { return Log("ObexServersActivate"); }
     std::int32_t ObexServersDeActivate() override { return Log("ObexServersDeActivate"); }
     std::int32_t OppSetServerConfig(_VMR_OPP_CONFIG_DATA*) override { return Log("OppSetServerConfig"); }
 
+    bool Called(const std::string& name) const {
+        for (const auto& call : calls)
+            if (call == name) return true;
+        return false;
+    }
+
 private:
-    std::int32_t Log(const char* name, std::int32_t result = 0) {
+    std::int32_t Log(const char* name) {
         calls.emplace_back(name);
-        return result;
+        auto found = results.find(name);
+        return found == results.end() ? 0 : found->second;
     }
     std::int32_t Report(const char* name, std::int32_t* out, std::int32_t value) {
         *out = value;

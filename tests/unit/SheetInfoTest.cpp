@@ -47,9 +47,9 @@ TEST(SheetInfo, NameOperationsAlsoNeedTheRadioOn) {
 
     info.SetRadioOn(1);
     EXPECT_TRUE(info.SetDeviceName(device));
-    stack.nameResult = -1;
+    stack.results["GetDeviceFriendlyName"] = -1;
     EXPECT_FALSE(info.GetDeviceName(device));
-    stack.nameResult = 0;
+    stack.results["GetDeviceFriendlyName"] = 0;
     EXPECT_TRUE(info.GetDeviceName(device)) << "zero and positive results are success";
 }
 
@@ -61,13 +61,14 @@ TEST(SheetInfo, TogglesStoreTheNewValueOnlyWhenTheStackAccepts) {
     EXPECT_TRUE(info.ToggleRadio(1));
     EXPECT_EQ(info.GetRadioOn(), 1);
 
-    stack.toggleResult = -5;
+    stack.results["ToggleDiscoverableOnOff"] = -5;
+    stack.results["ToggleConnectivityState"] = -5;
     EXPECT_FALSE(info.ToggleDiscoverable(1));
     EXPECT_EQ(info.GetDiscoverable(), 0);
     EXPECT_FALSE(info.ToggleConnectable(0));
     EXPECT_EQ(info.GetConnectable(), 1);
 
-    stack.toggleResult = 3;
+    stack.results["ToggleConnectivityState"] = 3;
     EXPECT_TRUE(info.ToggleConnectable(0));
     EXPECT_EQ(info.GetConnectable(), 0);
     EXPECT_EQ(stack.calls, (std::vector<std::string>{"ToggleRadioOnOff", "ToggleDiscoverableOnOff",

@@ -39,9 +39,9 @@ TEST_F(StartupFillTest, AsksTheStackInOrderAndCreatesTheWindowBetween) {
 }
 
 TEST_F(StartupFillTest, AFailedRegistrationStillAsksTheStackButLeavesItUnavailable) {
-    stack.registerResult = 1;
+    stack.results["RegisterApplication"] = 1;
     stack.radioOn = 0;
-    stack.connectivityResult = -1;  // the connectable value is then not to be trusted
+    stack.results["GetConnectivityStatus"] = -1;  // the connectable value is then not to be trusted
     stack.firmware = 0xFFFFFFFE;
     Fill();
     EXPECT_FALSE(info.IsStackAvailable());

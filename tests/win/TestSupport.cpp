@@ -33,25 +33,9 @@ namespace {
 
 // A generous bound for a window to appear, so that a broken run fails the
 // test instead of hanging it; no test depends on how fast the sheet opens.
-constexpr auto kSheetAppearsWithin = std::chrono::seconds(60);
+constexpr auto kWaitAtMost = std::chrono::seconds(60);
 
-HWND FindShownSheet() {
-    HWND found = nullptr;
-    EnumWindows(
-        [](HWND window, LPARAM result) -> BOOL {
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            wchar_t className[16] = {};
-            GetClassNameW(window, className, 16);
-            if (process != GetCurrentProcessId() || !IsWindowVisible(window) ||
-                std::wstring(className) != L"#32770" || WindowText(window) != L"Bluetooth Settings")
-                return TRUE;
-            *reinterpret_cast<HWND*>(result) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
+HWND FindShownSheet() { return FindDialogByCaption(L"Bluetooth Settings"); }
 
 }  // namespace
 
@@ -63,10 +47,8 @@ std::wstring WindowText(HWND window) {
 
 SheetWatcher::SheetWatcher(std::function<void(HWND)> inspect) : inspect_(std::move(inspect)) {
     thread_ = std::thread([this] {
-        auto deadline = std::chrono::steady_clock::now() + kSheetAppearsWithin;
         HWND sheet = nullptr;
-        while (!(sheet = FindShownSheet()) && std::chrono::steady_clock::now() < deadline) Sleep(20);
-        if (!sheet) return;
+        if (!WaitUntil([&] { return (sheet = FindShownSheet()) != nullptr; })) return;
         sawSheet_ = true;
         if (inspect_) inspect_(sheet);
         PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
@@ -80,4 +62,79 @@ int DrainQuitMessages() {
     MSG message;
     while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) ++count;
     return count;
+}
+
+bool WaitUntil(const std::function<bool()>& condition) {
+    auto deadline = std::chrono::steady_clock::now() + kWaitAtMost;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+HWND FindDialogByCaption(const std::wstring& caption) {
+    struct Search {
+        const std::wstring* caption;
+        HWND found;
+    } search{&caption, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(param);
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            wchar_t className[16] = {};
+            GetClassNameW(window, className, 16);
+            if (process != GetCurrentProcessId() || !IsWindowVisible(window) ||
+                std::wstring(className) != L"#32770" || WindowText(window) != *search->caption)
+                return TRUE;
+            search->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::wstring MessageText(HWND box) {
+    std::wstring longest;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[16] = {};
+        GetClassNameW(child, className, 16);
+        std::wstring text = WindowText(child);
+        if (lstrcmpiW(className, L"Static") == 0 && text.size() > longest.size()) longest = text;
+    }
+    return longest;
+}
+
+void DeleteRegistryTree(HKEY root, const wchar_t* path) {
+    RegDeleteTreeW(root, path);  // empties the key
+    RegDeleteKeyW(root, path);
+}
+
+namespace {
+void SetRegistryValue(HKEY root, const wchar_t* path, const wchar_t* name, DWORD type, const void* data,
+                      DWORD size) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(root, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+}
+}  // namespace
+
+void SetRegistryDword(HKEY root, const wchar_t* path, const wchar_t* name, DWORD value) {
+    SetRegistryValue(root, path, name, REG_DWORD, &value, sizeof value);
+}
+
+void SetRegistryString(HKEY root, const wchar_t* path, const wchar_t* name, const std::wstring& value) {
+    SetRegistryValue(root, path, name, REG_SZ, value.c_str(),
+                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+std::pair<DWORD, std::wstring> ReadRegistryString(HKEY root, const wchar_t* path, const wchar_t* name) {
+    wchar_t data[512] = {};
+    DWORD type = 0, size = sizeof data - sizeof(wchar_t);
+    if (RegGetValueW(root, path, name, RRF_RT_ANY | RRF_NOEXPAND, &type, data, &size) != ERROR_SUCCESS)
+        return {0, L""};
+    return {type, data};
 }

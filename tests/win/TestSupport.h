@@ -60,3 +60,20 @@ int DrainQuitMessages();
 
 // The window text of `window`.
 std::wstring WindowText(HWND window);
+
+// Waits, with a generous bound that only a broken run reaches, until
+// `condition` holds; returns whether it did.
+bool WaitUntil(const std::function<bool()>& condition);
+
+// The shown dialog box of this process with this caption (a message box), or
+// null.
+HWND FindDialogByCaption(const std::wstring& caption);
+// The longest text among a dialog's static controls: a message box's message.
+std::wstring MessageText(HWND box);
+
+// Registry set-up of the test prefix.
+void DeleteRegistryTree(HKEY root, const wchar_t* path);
+void SetRegistryDword(HKEY root, const wchar_t* path, const wchar_t* name, DWORD value);
+void SetRegistryString(HKEY root, const wchar_t* path, const wchar_t* name, const std::wstring& value);
+// The value's type and bytes; type 0 when the value does not exist.
+std::pair<DWORD, std::wstring> ReadRegistryString(HKEY root, const wchar_t* path, const wchar_t* name);

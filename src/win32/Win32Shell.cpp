@@ -1,0 +1,17 @@
+#include "win32/Win32Shell.h"
+
+#include <windows.h>
+
+#include "win32/Win32HelpTopic.h"
+
+void Win32Shell::OpenHelpTopic(const char16_t* topic, const char16_t* folderFormat) {
+    ::OpenHelpTopic(topic, folderFormat);
+}
+
+Text260 Win32Shell::ComputerName() {
+    Text260 name;
+    DWORD size = static_cast<DWORD>(name.capacity());
+    if (!GetComputerNameW(reinterpret_cast<wchar_t*>(name.data()), &size)) name.clear();
+    name.terminate();
+    return name;
+}
