@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 
 #include <commctrl.h>
+#include <dbt.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -29,6 +30,22 @@ void PressOk(HWND sheet) {
     PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(sheet); })) << "OK did not close the sheet";
 }
+
+// Tells the hidden notification window that an interface of `interfaceClass`
+// arrived or went away, as the system would.
+void SendDeviceChange(WPARAM event, const GUID& interfaceClass) {
+    DEV_BROADCAST_DEVICEINTERFACE_W device{};
+    device.dbcc_size = sizeof device;
+    device.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    device.dbcc_classguid = interfaceClass;
+    SendMessageW(FindWindowW(L"{A7BAD5BD-4855-4021-83FF-B9E9170B4EE6}", nullptr), WM_DEVICECHANGE, event,
+                 reinterpret_cast<LPARAM>(&device));
+}
+
+constexpr GUID kStackInterface = {
+    0xC979FA8A, 0xC069, 0x4CC9, {0xAB, 0x25, 0x32, 0x9D, 0xE3, 0xCC, 0x27, 0x57}};
+constexpr GUID kOtherInterface = {
+    0x12345678, 0x1234, 0x1234, {0x12, 0x34, 0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC}};
 
 std::wstring ComputerName() {
     wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
@@ -104,6 +121,34 @@ TEST_F(GeneralPageTest, AnEmptyNameShowsTheMessageAndKeepsTheSheetOpen) {
     EXPECT_EQ(message, L"Device name can not be empty. Please enter.");
     EXPECT_TRUE(stillOpenOnGeneral);
     EXPECT_EQ(StubLog().find("BtSetDeviceFriendlyName"), std::string::npos);
+}
+
+TEST_F(GeneralPageTest, TheStackGoingAwayWhileTheSheetIsOpenStopsTheApply) {
+    std::wstring message;
+    Run([&](HWND sheet, HWND) {
+        SendDeviceChange(DBT_DEVICEARRIVAL, kOtherInterface);  // changes nothing
+        SendDeviceChange(DBT_DEVICEREMOVECOMPLETE, kStackInterface);
+        PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+        HWND box = nullptr;
+        ASSERT_TRUE(WaitUntil(
+            [&] { return (box = FindDialogByCaption(L"Bluetooth Configuration Error")) != nullptr; }));
+        message = MessageText(box);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(sheet); })) << "an unavailable stack still closes";
+    });
+    EXPECT_EQ(message, L"Device Unavailable. Settings can not be saved.");
+    std::string log = StubLog();
+    EXPECT_EQ(log.find("BtSetHighSpeedStatus"), std::string::npos) << "nothing applied: " << log;
+    EXPECT_EQ(log.find("BtSetDeviceFriendlyName"), std::string::npos) << "nothing applied: " << log;
+    EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, kUserDefault, L"HighSpeed").first, 0u);
+}
+
+TEST_F(GeneralPageTest, AnotherInterfaceGoingAwayLeavesTheStackAvailable) {
+    Run([](HWND sheet, HWND) {
+        SendDeviceChange(DBT_DEVICEREMOVECOMPLETE, kOtherInterface);
+        PressOk(sheet);
+    });
+    EXPECT_NE(StubLog().find("BtSetHighSpeedStatus"), std::string::npos) << StubLog();
 }
 
 TEST_F(GeneralPageTest, RestoreDefaultTakesTheMachineDefaultsWhenTheyExist) {
