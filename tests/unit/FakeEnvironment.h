@@ -42,6 +42,10 @@ public:
     }
 };
 
+// The two roots as the tests name them.
+constexpr auto kUser = RegistryRoot::CurrentUser;
+constexpr auto kMachine = RegistryRoot::LocalMachine;
+
 class FakeUserFolders final : public IUserFolders {
 public:
     std::optional<Text260> userName = Text260(u"Alice");

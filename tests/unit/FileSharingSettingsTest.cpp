@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr auto kUser = RegistryRoot::CurrentUser;
-constexpr auto kMachine = RegistryRoot::LocalMachine;
 constexpr char16_t kKey[] = u"SOFTWARE\\Velmora\\Default\\FileSharing";
 
 }  // namespace

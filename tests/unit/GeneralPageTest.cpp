@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr auto kUser = RegistryRoot::CurrentUser;
-constexpr auto kMachine = RegistryRoot::LocalMachine;
 constexpr char16_t kUserProduct[] = u"Software\\Velmora\\Quorvel";
 constexpr char16_t kUserNotifications[] = u"Software\\Velmora\\Quorvel\\Notifications";
 constexpr char16_t kUserDefault[] = u"Software\\Velmora\\Quorvel\\Default";

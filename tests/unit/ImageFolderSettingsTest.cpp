@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr auto kUser = RegistryRoot::CurrentUser;
 constexpr char16_t kKey[] = u"Software\\Velmora\\Default\\FileSharing\\BIPServerPath";
 
 }  // namespace

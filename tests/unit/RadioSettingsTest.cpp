@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr auto kUser = RegistryRoot::CurrentUser;
-constexpr auto kMachine = RegistryRoot::LocalMachine;
 constexpr char16_t kMachineKey[] = u"SOFTWARE\\Velmora\\Quorvel\\Default";
 constexpr char16_t kUserKey[] = u"Software\\Velmora\\Quorvel\\Default";
 constexpr char16_t kPairingKey[] = u"SOFTWARE\\Velmora\\Quorvel\\Default\\Proximity Pairing";

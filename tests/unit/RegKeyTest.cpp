@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr auto kUser = RegistryRoot::CurrentUser;
 constexpr char16_t kPath[] = u"Software\\Test";
 
 }  // namespace

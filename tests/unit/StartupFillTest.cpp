@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr auto kUser = RegistryRoot::CurrentUser;
-constexpr auto kMachine = RegistryRoot::LocalMachine;
 constexpr char16_t kProductDefault[] = u"SOFTWARE\\Velmora\\Quorvel\\Default";
 constexpr char16_t kFileSharing[] = u"SOFTWARE\\Velmora\\Default\\FileSharing";
 

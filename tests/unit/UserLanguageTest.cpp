@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr auto kUser = RegistryRoot::CurrentUser;
 constexpr char16_t kLanguageKey[] = u"SOFTWARE\\Velmora\\Default";
 constexpr char16_t kValue[] = u"DefaultUserLang";
 constexpr unsigned kIconError = 0x10;

@@ -31,19 +31,6 @@ void PressOk(HWND sheet) {
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(sheet); })) << "OK did not close the sheet";
 }
 
-// Tells the hidden notification window that an interface of `interfaceClass`
-// arrived or went away, as the system would.
-void SendDeviceChange(WPARAM event, const GUID& interfaceClass) {
-    DEV_BROADCAST_DEVICEINTERFACE_W device{};
-    device.dbcc_size = sizeof device;
-    device.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    device.dbcc_classguid = interfaceClass;
-    SendMessageW(FindWindowW(L"{A7BAD5BD-4855-4021-83FF-B9E9170B4EE6}", nullptr), WM_DEVICECHANGE, event,
-                 reinterpret_cast<LPARAM>(&device));
-}
-
-constexpr GUID kStackInterface = {
-    0xC979FA8A, 0xC069, 0x4CC9, {0xAB, 0x25, 0x32, 0x9D, 0xE3, 0xCC, 0x27, 0x57}};
 constexpr GUID kOtherInterface = {
     0x12345678, 0x1234, 0x1234, {0x12, 0x34, 0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC}};
 

@@ -13,7 +13,6 @@
 
 #include <cstring>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -93,17 +92,12 @@ TEST_F(GermanProcess, TheSheetIsTitledFromTheGermanLibrary) {
     ASSERT_FALSE(title.empty());
     ASSERT_NE(title, L"Bluetooth Settings") << "the German title must differ to tell the libraries apart";
 
-    // SheetWatcher knows the sheet only by its English title, so the German
-    // sheet is found by its German one and closed the same way.
     bool saw = false;
-    std::thread watcher([&] {
-        HWND sheet = nullptr;
-        if (!WaitUntil([&] { return (sheet = FindDialogByCaption(title)) != nullptr; })) return;
-        saw = true;
-        PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-    });
-    runModal(nullptr);
-    watcher.join();
+    {
+        SheetWatcher watcher({}, title);
+        runModal(nullptr);
+        saw = watcher.SawSheet();
+    }
     EXPECT_TRUE(saw) << "no sheet titled \"" << std::string(title.begin(), title.end()) << "\" was shown";
     DrainQuitMessages();
 }

@@ -14,10 +14,7 @@
 
 namespace {
 
-constexpr wchar_t kNotificationClass[] = L"{A7BAD5BD-4855-4021-83FF-B9E9170B4EE6}";
 constexpr wchar_t kProductDefault[] = L"SOFTWARE\\Velmora\\Quorvel\\Default";
-constexpr GUID kStackInterface = {
-    0xC979FA8A, 0xC069, 0x4CC9, {0xAB, 0x25, 0x32, 0x9D, 0xE3, 0xCC, 0x27, 0x57}};
 
 std::vector<std::wstring> TabTexts(HWND sheet) {
     HWND tabs = PropSheet_GetTabControl(sheet);
@@ -147,19 +144,15 @@ TEST_F(SheetTest, TheHiddenWindowAnswersDeviceChangesWhileTheSheetIsOpen) {
     LRESULT arrival = 0, other = -1;
     bool hiddenWindowFound = false;
     Run([&](HWND) {
-        HWND hidden = FindWindowW(kNotificationClass, nullptr);
+        HWND hidden = FindWindowW(kNotificationWindowClass, nullptr);
         hiddenWindowFound = hidden != nullptr;
-        DEV_BROADCAST_DEVICEINTERFACE_W device{};
-        device.dbcc_size = sizeof device;
-        device.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-        device.dbcc_classguid = kStackInterface;
-        arrival = SendMessageW(hidden, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, reinterpret_cast<LPARAM>(&device));
+        arrival = SendDeviceChange(DBT_DEVICEARRIVAL, kStackInterface);
         other = SendMessageW(hidden, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0);
     });
     EXPECT_TRUE(hiddenWindowFound);
     EXPECT_EQ(arrival, TRUE);
     EXPECT_EQ(other, TRUE) << "handled, whatever the event, while the record is set";
-    EXPECT_EQ(FindWindowW(kNotificationClass, nullptr), nullptr) << "the hidden window outlived the run";
+    EXPECT_EQ(FindWindowW(kNotificationWindowClass, nullptr), nullptr) << "the hidden window outlived the run";
 }
 
 // Wine answers GetProcessHandleCount and GetGuiResources with 0, so the

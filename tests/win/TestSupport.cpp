@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <dbt.h>
 
 #include <chrono>
 #include <vector>
@@ -35,7 +36,6 @@ namespace {
 // test instead of hanging it; no test depends on how fast the sheet opens.
 constexpr auto kWaitAtMost = std::chrono::seconds(60);
 
-HWND FindShownSheet() { return FindDialogByCaption(L"Bluetooth Settings"); }
 
 }  // namespace
 
@@ -45,10 +45,11 @@ std::wstring WindowText(HWND window) {
     return text;
 }
 
-SheetWatcher::SheetWatcher(std::function<void(HWND)> inspect) : inspect_(std::move(inspect)) {
+SheetWatcher::SheetWatcher(std::function<void(HWND)> inspect, std::wstring caption)
+    : inspect_(std::move(inspect)), caption_(std::move(caption)) {
     thread_ = std::thread([this] {
         HWND sheet = nullptr;
-        if (!WaitUntil([&] { return (sheet = FindShownSheet()) != nullptr; })) return;
+        if (!WaitUntil([&] { return (sheet = FindDialogByCaption(caption_)) != nullptr; })) return;
         sawSheet_ = true;
         if (inspect_) inspect_(sheet);
         PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
@@ -137,4 +138,13 @@ std::pair<DWORD, std::wstring> ReadRegistryString(HKEY root, const wchar_t* path
     if (RegGetValueW(root, path, name, RRF_RT_ANY | RRF_NOEXPAND, &type, data, &size) != ERROR_SUCCESS)
         return {0, L""};
     return {type, data};
+}
+
+LRESULT SendDeviceChange(WPARAM event, const GUID& interfaceClass) {
+    DEV_BROADCAST_DEVICEINTERFACE_W device{};
+    device.dbcc_size = sizeof device;
+    device.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    device.dbcc_classguid = interfaceClass;
+    return SendMessageW(FindWindowW(kNotificationWindowClass, nullptr), WM_DEVICECHANGE, event,
+                        reinterpret_cast<LPARAM>(&device));
 }

@@ -37,12 +37,13 @@ private:
 using CPlAppletFn = LONG(APIENTRY*)(HWND, UINT, LPARAM, LPARAM);
 
 // Watches for the settings sheet of this process on a helper thread, the way
-// a user would see it: once it is shown, runs `inspect` on it (from the helper
-// thread; cross-thread messages are fine) and then presses Cancel.  Joins on
-// destruction.
+// a user would see it: once a sheet with `caption` is shown, runs `inspect` on
+// it (from the helper thread; cross-thread messages are fine) and then presses
+// Cancel.  Joins on destruction.
 class SheetWatcher {
 public:
-    explicit SheetWatcher(std::function<void(HWND sheet)> inspect = {});
+    explicit SheetWatcher(std::function<void(HWND sheet)> inspect = {},
+                          std::wstring caption = L"Bluetooth Settings");
     ~SheetWatcher();
     SheetWatcher(const SheetWatcher&) = delete;
     SheetWatcher& operator=(const SheetWatcher&) = delete;
@@ -51,12 +52,21 @@ public:
 
 private:
     std::function<void(HWND)> inspect_;
+    std::wstring caption_;
     bool sawSheet_ = false;
     std::thread thread_;
 };
 
 // Removes the quit messages waiting in this thread's queue; returns how many.
 int DrainQuitMessages();
+
+// Sends WM_DEVICECHANGE to the applet's hidden notification window as the
+// system would for an interface of `interfaceClass`; returns its answer.
+LRESULT SendDeviceChange(WPARAM event, const GUID& interfaceClass);
+// The stack's device interface class.
+constexpr GUID kStackInterface = {
+    0xC979FA8A, 0xC069, 0x4CC9, {0xAB, 0x25, 0x32, 0x9D, 0xE3, 0xCC, 0x27, 0x57}};
+constexpr wchar_t kNotificationWindowClass[] = L"{A7BAD5BD-4855-4021-83FF-B9E9170B4EE6}";
 
 // The window text of `window`.
 std::wstring WindowText(HWND window);
