@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "applet/FixedText.h"
+#include "base/FixedText.h"
 #include "stack/IBluetoothStack.h"
 #include "stack/StackRecords.h"
 

@@ -5,7 +5,7 @@
 
 #include "settings/FileSharingSettings.h"
 #include "settings/RadioSettings.h"
-#include "settings/Utf8.h"
+#include "base/Utf8.h"
 
 namespace {
 

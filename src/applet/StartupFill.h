@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "applet/CpropertySheetInfo.h"
-#include "locale/IStringTable.h"
+#include "base/IStringTable.h"
 #include "settings/IRegistry.h"
 #include "stack/IBluetoothStack.h"
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "locale/AppendWhole.h"
+#include "base/AppendWhole.h"
 #include "locale/UserLanguage.h"
 #include "settings/SettingsSchema.h"
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "applet/FixedText.h"
+#include "base/FixedText.h"
 
 // A Windows language identifier: primary language in bits 0 to 9,
 // sublanguage in bits 10 to 15.

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "locale/AppendWhole.h"
+#include "base/AppendWhole.h"
 #include "settings/RegKey.h"
 #include "settings/SettingsSchema.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "applet/FixedText.h"
+#include "base/FixedText.h"
 #include "settings/RegKey.h"
 #include "settings/SettingsSchema.h"
 

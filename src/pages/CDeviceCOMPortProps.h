@@ -4,10 +4,11 @@
 // default-constructed record of its own that it never fills or reads.
 
 #include "applet/CpropertySheetInfo.h"
+#include "pages/PageServices.h"
 #include "pages/PropertyPage.h"
 #include "res/resource.h"
 
 class CDeviceCOMPortProps : public PropertyPage, public CpropertySheetInfo {
 public:
-    CDeviceCOMPortProps() : PropertyPage(IDD_COM_PORTS) {}
+    explicit CDeviceCOMPortProps(PageServices&) : PropertyPage(IDD_COM_PORTS) {}
 };

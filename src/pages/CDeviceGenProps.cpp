@@ -5,7 +5,7 @@
 #include "res/resource.h"
 #include "settings/RegKey.h"
 #include "settings/SettingsSchema.h"
-#include "settings/Utf8.h"
+#include "base/Utf8.h"
 
 namespace {
 
@@ -27,23 +27,23 @@ CDeviceGenProps::CDeviceGenProps(PageServices& services)
     : PropertyPage(IDD_GENERAL), services_(services) {}
 
 void CDeviceGenProps::OnInitDialog(IDialogView& view) {
-    view.LimitText(IDC_DEVICE_NAME, kNameLimit);
+    view.Control(IDC_DEVICE_NAME).LimitText(kNameLimit);
 
     std::int32_t radioOn = info_->GetRadioOn();
-    view.SetChecked(IDC_RADIO_ON, radioOn != 0);
+    view.Control(IDC_RADIO_ON).SetChecked(radioOn != 0);
     lastKnownRadio_ = radioOn != 0;
-    view.SetChecked(IDC_DISCOVERABLE, info_->GetDiscoverable() != 0);
+    view.Control(IDC_DISCOVERABLE).SetChecked(info_->GetDiscoverable() != 0);
     lastKnownDiscoverable_ = info_->GetDiscoverable() != 0;
-    view.SetChecked(IDC_CONNECTABLE, info_->GetConnectable() != 0);
+    view.Control(IDC_CONNECTABLE).SetChecked(info_->GetConnectable() != 0);
     // Discoverability needs the radio; the page never enables it again.
-    if (radioOn == 0) view.Enable(IDC_DISCOVERABLE, false);
+    if (radioOn == 0) view.Control(IDC_DISCOVERABLE).Enable(false);
 
     Text260 name = InitialDeviceName();
-    if (!name.empty()) view.SetText(IDC_DEVICE_NAME, name.view());
+    if (!name.empty()) view.Control(IDC_DEVICE_NAME).SetText(name.view());
 
-    view.SetChecked(IDC_HIGH_SPEED, info_->GetHighSpeedOn());
-    view.SetChecked(IDC_PROXIMITY_PAIRING, info_->GetProximityPairingState() != 0);
-    view.Show(IDC_PROXIMITY_PAIRING, false);
+    view.Control(IDC_HIGH_SPEED).SetChecked(info_->GetHighSpeedOn());
+    view.Control(IDC_PROXIMITY_PAIRING).SetChecked(info_->GetProximityPairingState() != 0);
+    view.Control(IDC_PROXIMITY_PAIRING).Show(false);
     view.HideUnnamedChild(kProximityGroupBox);
 }
 
@@ -71,10 +71,10 @@ bool CDeviceGenProps::OnCommand(IDialogView& view, int controlId) {
 
 bool CDeviceGenProps::CheckName(IDialogView& view) {
     Text260 caption = services_.strings.Load(IDS_ERROR_CAPTION);
-    if (!TrimBlanks(view.GetText(IDC_DEVICE_NAME).view()).empty()) return true;
+    if (!TrimBlanks(view.Control(IDC_DEVICE_NAME).GetText().view()).empty()) return true;
     view.ShowMessage(MessageOwner::Page, services_.strings.Load(IDS_NAME_EMPTY).view(), caption.view(),
                      kMessageOk);
-    view.SelectAllAndFocus(IDC_DEVICE_NAME);
+    view.Control(IDC_DEVICE_NAME).SelectAllAndFocus();
     view.MarkUnchanged();
     return false;
 }
@@ -89,7 +89,7 @@ bool CDeviceGenProps::OnApply(IDialogView& view) {
     if (!CheckName(view)) return false;
     Text260 caption = strings.Load(IDS_CONFIG_ERROR_CAPTION);
 
-    bool radioWanted = view.IsChecked(IDC_RADIO_ON);
+    bool radioWanted = view.Control(IDC_RADIO_ON).IsChecked();
     if (!ApplySwitch(view, IDC_RADIO_ON, lastKnownRadio_, &IBluetoothStack::GetRadioStatus,
                      &CpropertySheetInfo::SetRadioOn, &CpropertySheetInfo::ToggleRadio, caption) ||
         !ApplySwitch(view, IDC_DISCOVERABLE, lastKnownDiscoverable_,
@@ -97,7 +97,7 @@ bool CDeviceGenProps::OnApply(IDialogView& view) {
                      &CpropertySheetInfo::ToggleDiscoverable, caption))
         return true;
 
-    bool connectableWanted = view.IsChecked(IDC_CONNECTABLE);
+    bool connectableWanted = view.Control(IDC_CONNECTABLE).IsChecked();
     if (connectableWanted != (info_->GetConnectable() != 0) &&
         !info_->ToggleConnectable(connectableWanted)) {
         view.ShowMessage(MessageOwner::None, strings.Load(IDS_DEVICE_UNAVAILABLE_NOT_SAVED).view(),
@@ -105,12 +105,12 @@ bool CDeviceGenProps::OnApply(IDialogView& view) {
         return true;
     }
 
-    Text260 name(TrimBlanks(view.GetText(IDC_DEVICE_NAME).view()));
+    Text260 name(TrimBlanks(view.Control(IDC_DEVICE_NAME).GetText().view()));
     if (!ApplyName(view, name, caption) || !StoreUserSettings(view, radioWanted, name)) return true;
 
-    bool highSpeed = view.IsChecked(IDC_HIGH_SPEED);
-    info_->Stack()->SetHighSpeedStatus(highSpeed);
-    info_->Stack()->ProximityPairingOnOff(view.IsChecked(IDC_PROXIMITY_PAIRING) ? 1 : 0);
+    bool highSpeed = view.Control(IDC_HIGH_SPEED).IsChecked();
+    services_.stack.SetHighSpeedStatus(highSpeed);
+    services_.stack.ProximityPairingOnOff(view.Control(IDC_PROXIMITY_PAIRING).IsChecked() ? 1 : 0);
     return true;
 }
 
@@ -121,8 +121,8 @@ bool CDeviceGenProps::ApplySwitch(IDialogView& view, int checkbox, std::int32_t&
                                   void (CpropertySheetInfo::*store)(std::int32_t),
                                   bool (CpropertySheetInfo::*toggle)(std::int32_t),
                                   const Text260& caption) {
-    std::int32_t wanted = view.IsChecked(checkbox) ? 1 : 0;
-    (info_->Stack()->*readStatus)(&lastKnown);
+    std::int32_t wanted = view.Control(checkbox).IsChecked() ? 1 : 0;
+    (services_.stack.*readStatus)(&lastKnown);
     (info_->*store)(lastKnown);
     if (wanted == (lastKnown != 0 ? 1 : 0)) return true;
     if ((info_->*toggle)(wanted)) {
@@ -174,7 +174,7 @@ bool CDeviceGenProps::StoreUserSettings(IDialogView& view, bool radioWanted, con
     RegKey settings(registry);
     if (!settings.Create(kUser, strings.Load(schema::kUserProductDefaultKeyText).c_str(), reg::kReadWrite))
         return false;
-    settings.WriteDword(schema::kHighSpeed, view.IsChecked(IDC_HIGH_SPEED) ? 1 : 0);
+    settings.WriteDword(schema::kHighSpeed, view.Control(IDC_HIGH_SPEED).IsChecked() ? 1 : 0);
     return true;
 }
 
@@ -190,23 +190,24 @@ void CDeviceGenProps::RestoreDefaults(IDialogView& view) {
         auto flag = [&](unsigned valueText) {
             return notifications.ReadDword(strings.Load(valueText).c_str(), false).value_or(0) != 0;
         };
-        view.SetChecked(IDC_RADIO_ON, flag(schema::kRadioOnText));
-        view.SetChecked(IDC_DISCOVERABLE, flag(schema::kDiscoveryEnabledText));
-        view.SetText(IDC_DEVICE_NAME, services_.shell.ComputerName().view());
+        view.Control(IDC_RADIO_ON).SetChecked(flag(schema::kRadioOnText));
+        view.Control(IDC_DISCOVERABLE).SetChecked(flag(schema::kDiscoveryEnabledText));
+        view.Control(IDC_DEVICE_NAME).SetText(services_.shell.ComputerName().view());
     }
 
     RegKey product(services_.registry);
     if (product.Open(kMachine, strings.Load(schema::kMachineProductKeyText).c_str(), reg::kRead)) {
-        view.SetChecked(IDC_HIGH_SPEED, product.ReadDword(schema::kHighSpeed, false).value_or(0) != 0);
+        bool highSpeed = product.ReadDword(schema::kHighSpeed, false).value_or(0) != 0;
+        view.Control(IDC_HIGH_SPEED).SetChecked(highSpeed);
         if (auto connectable = product.ReadDword(schema::kConnectivityAllowed, true))
-            view.SetChecked(IDC_CONNECTABLE, *connectable != 0);
+            view.Control(IDC_CONNECTABLE).SetChecked(*connectable != 0);
     }
 
     RegKey proximity(services_.registry);
     if (proximity.Open(kMachine, strings.Load(schema::kProximityPairingKeyText).c_str(), reg::kRead)) {
         std::uint32_t state = proximity.ReadDword(schema::kProximityPairingDefaultState, false).value_or(0);
-        view.SetChecked(IDC_PROXIMITY_PAIRING, state != 0);
-        info_->Stack()->ProximityPairingOnOff(static_cast<std::int32_t>(state));
+        view.Control(IDC_PROXIMITY_PAIRING).SetChecked(state != 0);
+        services_.stack.ProximityPairingOnOff(static_cast<std::int32_t>(state));
     }
 
     view.MarkChanged();
@@ -214,8 +215,12 @@ void CDeviceGenProps::RestoreDefaults(IDialogView& view) {
 
 void CDeviceGenProps::OnHelp(IDialogView&) { OpenHelp(); }
 
-void CDeviceGenProps::OnLink(IDialogView&, int controlId, LinkActivation) {
-    if (controlId == IDC_HELP_LINK) OpenHelp();
+bool CDeviceGenProps::OnNotify(IDialogView&, const ControlNotification& notification) {
+    bool linkActivated =
+        notification.code == NotifyCode::Click || notification.code == NotifyCode::Return;
+    if (notification.controlId != IDC_HELP_LINK || !linkActivated) return false;
+    OpenHelp();
+    return true;
 }
 
 void CDeviceGenProps::OpenHelp() {

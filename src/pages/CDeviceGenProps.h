@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "applet/CpropertySheetInfo.h"
+#include "base/FixedText.h"
 #include "pages/PageServices.h"
 #include "pages/PropertyPage.h"
 
@@ -17,7 +18,7 @@ public:
     bool OnCommand(IDialogView& view, int controlId) override;
     bool OnApply(IDialogView& view) override;
     void OnHelp(IDialogView& view) override;
-    void OnLink(IDialogView& view, int controlId, LinkActivation how) override;
+    bool OnNotify(IDialogView& view, const ControlNotification& notification) override;
 
 private:
     Text260 InitialDeviceName() const;

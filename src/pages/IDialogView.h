@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "applet/FixedText.h"
+#include "pages/ControlViews.h"
 
 // Message box flags the pages use.
 constexpr unsigned kMessageOk = 0x00000000;         // MB_OK, no icon
@@ -18,18 +18,8 @@ class IDialogView {
 public:
     virtual ~IDialogView() = default;
 
-    virtual bool IsChecked(int id) const = 0;
-    virtual void SetChecked(int id, bool checked) = 0;
-    // The control's text, at most 259 units.
-    virtual Text260 GetText(int id) const = 0;
-    virtual void SetText(int id, std::u16string_view text) = 0;
-    virtual void Enable(int id, bool enabled) = 0;
-    virtual void Show(int id, bool shown) = 0;
-    // The most UTF-16 units an edit box accepts, typed or pasted.
-    virtual void LimitText(int id, unsigned units) = 0;
-    // Selects the whole text of an edit box, scrolls the caret into view and
-    // moves the focus there.
-    virtual void SelectAllAndFocus(int id) = 0;
+    // The control with this id; the view stays valid as long as this object.
+    virtual IControlView& Control(int id) = 0;
     // Hides the n-th (1-based) child window without a control id, counted in
     // template order.
     virtual void HideUnnamedChild(int n) = 0;

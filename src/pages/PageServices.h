@@ -1,10 +1,12 @@
 #pragma once
 // What pages need besides their window and the sheet state record: the
-// registry, the string table and a few shell operations.
+// stack, the registry, the string table and a few shell operations.  Every
+// page is constructed with the same services.
 
-#include "applet/FixedText.h"
-#include "locale/IStringTable.h"
+#include "base/FixedText.h"
+#include "base/IStringTable.h"
 #include "settings/IRegistry.h"
+#include "stack/IBluetoothStack.h"
 
 class IShell {
 public:
@@ -17,6 +19,8 @@ public:
 };
 
 struct PageServices {
+    // Direct stack calls; the record's guarded operations use the same stack.
+    IBluetoothStack& stack;
     IRegistry& registry;
     const IStringTable& strings;
     IShell& shell;

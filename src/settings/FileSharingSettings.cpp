@@ -1,7 +1,7 @@
 #include "settings/FileSharingSettings.h"
 
 #include "settings/SettingsSchema.h"
-#include "settings/Utf8.h"
+#include "base/Utf8.h"
 
 #include <utility>
 

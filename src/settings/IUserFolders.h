@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "applet/FixedText.h"
+#include "base/FixedText.h"
 
 class IUserFolders {
 public:

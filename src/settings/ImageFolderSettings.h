@@ -2,7 +2,7 @@
 // The imaging folder: the folder the image transfer server stores received
 // images in, kept per Windows user under a value named by the logon name.
 
-#include "applet/FixedText.h"
+#include "base/FixedText.h"
 #include "settings/IRegistry.h"
 #include "settings/IUserFolders.h"
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "locale/IStringTable.h"
+#include "base/IStringTable.h"
 #include "settings/IRegistry.h"
 
 // SCMS-T content protection from the machine key, any type; no value when the

@@ -7,6 +7,7 @@
 #include "res/resource.h"
 #include "settings/RadioSettings.h"
 #include "win32/ActivationContext.h"
+#include "win32/Boundary.h"
 #include "win32/Module.h"
 #include "win32/PageHost.h"
 
@@ -14,6 +15,8 @@ namespace {
 
 // The sheet being created on this thread, until its callback takes it.
 thread_local CPlPropSheet* t_sheetUnderCreation = nullptr;
+// The sheet of this thread's run while it is shown; runs do not nest.
+thread_local CPlPropSheet* t_runningSheet = nullptr;
 
 constexpr wchar_t kSheetProperty[] = L"QuorvelCpl.CPlPropSheet";
 
@@ -31,7 +34,7 @@ ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.ri
 }  // namespace
 
 CPlPropSheet::CPlPropSheet(HWND parent, int startPage, PageServices& services)
-    : startPage_(startPage), general_(services) {
+    : startPage_(startPage), pageObjects_(services) {
     header_.dwSize = sizeof header_;
     header_.dwFlags = PSH_USECALLBACK;
     header_.hInstance = TheModule().ResourceInstance();
@@ -53,21 +56,17 @@ void CPlPropSheet::AddPages(IRegistry& registry, const IStringTable& strings) {
     header_.pszIcon = MAKEINTRESOURCEW(IDI_APPLET);
     title_.clear();
 
-    AddPage(general_);
-    AddPage(hardware_);
-    AddPage(bthServices_);
-    AddPage(fileSharing_);
-    AddPage(comPorts_);
-    if (IsScmstSupported(registry)) AddPage(audioVideo_);
-    AddPage(pim_);
+    for (const PageRow& row : pageObjects_.Rows()) {
+        if (row.addedWhen == PageCondition::Always || IsScmstSupported(registry)) AddPage(row.page);
+    }
 
     title_ = strings.Load(IDS_APPLET_NAME);
     header_.dwFlags &= ~PSH_PROPTITLE;
     header_.pszCaption = reinterpret_cast<LPCWSTR>(title_.c_str());
 
-    for (CpropertySheetInfoRef* page : std::initializer_list<CpropertySheetInfoRef*>{
-             &general_, &hardware_, &bthServices_, &fileSharing_, &audioVideo_, &pim_})
-        page->SetSheetInfo(info_);
+    for (const PageRow& row : pageObjects_.Rows()) {
+        if (row.record) row.record->SetSheetInfo(info_);
+    }
 }
 
 INT_PTR CPlPropSheet::DoModal(HWND fallbackOwner) {
@@ -78,7 +77,9 @@ INT_PTR CPlPropSheet::DoModal(HWND fallbackOwner) {
     header_.nStartPage = static_cast<UINT>(ClampStartPage(startPage_, pages_.size()));
 
     t_sheetUnderCreation = this;
+    t_runningSheet = this;
     INT_PTR result = PropertySheetInContext(&header_);
+    t_runningSheet = nullptr;
     t_sheetUnderCreation = nullptr;
 
     // The system sheet destroyed the pages it was given, shown or not.
@@ -88,7 +89,8 @@ INT_PTR CPlPropSheet::DoModal(HWND fallbackOwner) {
     return result;
 }
 
-int CALLBACK CPlPropSheet::SheetCallback(HWND window, UINT message, LPARAM lParam) {
+// Nothing here allocates or calls into page code, so nothing can throw.
+int CALLBACK CPlPropSheet::SheetCallback(HWND window, UINT message, LPARAM lParam) noexcept {
     switch (message) {
     case PSCB_PRECREATE:
         RemoveContextHelp(reinterpret_cast<void*>(lParam));
@@ -111,8 +113,8 @@ void CPlPropSheet::Subclass(HWND window) {
 LRESULT CALLBACK CPlPropSheet::SheetWindowProc(HWND window, UINT message, WPARAM wParam,
                                                LPARAM lParam) {
     auto* sheet = static_cast<CPlPropSheet*>(GetPropW(window, kSheetProperty));
-    return sheet ? sheet->HandleMessage(message, wParam, lParam)
-                 : DefWindowProcW(window, message, wParam, lParam);
+    if (!sheet) return DefWindowProcW(window, message, wParam, lParam);
+    return AtBoundary(LRESULT{0}, [&] { return sheet->HandleMessage(message, wParam, lParam); });
 }
 
 LRESULT CPlPropSheet::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -150,4 +152,14 @@ void CPlPropSheet::CentreOver(HWND over) {
     ScreenPoint at = CentredPosition(ToScreenRect(sheet), ToScreenRect(centre),
                                      ToScreenRect(monitor.rcWork));
     SetWindowPos(window_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CPlPropSheet::EndAfterFault() {
+    faulted_ = true;
+    // Posted, not sent: the faulting message is still being handled.
+    if (window_) PostMessageW(window_, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+}
+
+void EndRunAfterFault() noexcept {
+    if (t_runningSheet) t_runningSheet->EndAfterFault();
 }

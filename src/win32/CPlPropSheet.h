@@ -9,16 +9,10 @@
 #include <vector>
 
 #include "applet/CpropertySheetInfo.h"
-#include "applet/FixedText.h"
-#include "locale/IStringTable.h"
-#include "pages/CDevSCMSSettings.h"
-#include "pages/CDeviceBthServices.h"
-#include "pages/CDeviceCOMPortProps.h"
-#include "pages/CDeviceGenProps.h"
-#include "pages/CDeviceHardwareProps.h"
-#include "pages/CFtpFileSharingDlg.h"
-#include "pages/CPIMSettingProps.h"
+#include "base/FixedText.h"
+#include "base/IStringTable.h"
 #include "pages/PageServices.h"
+#include "pages/SheetPages.h"
 #include "settings/IRegistry.h"
 
 class CPlPropSheet : public CpropertySheetInfoRef {
@@ -28,23 +22,27 @@ public:
     CPlPropSheet(const CPlPropSheet&) = delete;
     CPlPropSheet& operator=(const CPlPropSheet&) = delete;
 
-    // Adds the pages in tab order (Audio/Video only where the machine supports
-    // content protection), sets the title and icon, and gives the pages the
-    // record.  Runs before DoModal.
+    // Adds the pages of the page table in tab order, each under its
+    // condition, sets the title and icon, and gives the pages the record.
+    // Runs before DoModal.
     void AddPages(IRegistry& registry, const IStringTable& strings);
 
     // Runs the sheet modally; `fallbackOwner` owns it when no parent was given.
     INT_PTR DoModal(HWND fallbackOwner);
 
-    HWND Window() const { return window_; }
+    // Whether a fault in one of the sheet's windows ended the run early.
+    bool Faulted() const { return faulted_; }
 
 private:
+    friend void EndRunAfterFault() noexcept;
+
     void AddPage(PropertyPage& page);
     void Subclass(HWND window);
     void CentreOver(HWND over);
+    void EndAfterFault();
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    static int CALLBACK SheetCallback(HWND window, UINT message, LPARAM lParam);
+    static int CALLBACK SheetCallback(HWND window, UINT message, LPARAM lParam) noexcept;
     static LRESULT CALLBACK SheetWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND window_ = nullptr;
@@ -52,16 +50,8 @@ private:
     std::vector<HPROPSHEETPAGE> pages_;
     PROPSHEETHEADERW header_{};
     int startPage_;
-
-    // Constructed in this order and destroyed in reverse.
-    CDeviceGenProps general_;
-    CDeviceHardwareProps hardware_;
-    CDeviceBthServices bthServices_;
-    CDeviceCOMPortProps comPorts_;
-    CFtpFileSharingDlg fileSharing_;
-    CDevSCMSSettings audioVideo_;
-    CPIMSettingProps pim_;
-
+    SheetPages pageObjects_;
     bool alreadyCentred_ = false;
+    bool faulted_ = false;
     Text260 title_;
 };

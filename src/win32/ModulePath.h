@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "applet/FixedText.h"
+#include "base/FixedText.h"
 
 // The full path of `module`'s file (null: the host program's); none when the
 // call fails or the path does not fit whole into 260 units.

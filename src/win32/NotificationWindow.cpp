@@ -4,6 +4,7 @@
 #include <dbt.h>
 
 #include "win32/ActivationContext.h"
+#include "win32/Boundary.h"
 #include "win32/Module.h"
 
 namespace {
@@ -14,9 +15,13 @@ constexpr wchar_t kWindowClass[] = L"{A7BAD5BD-4855-4021-83FF-B9E9170B4EE6}";
 constexpr GUID kStackInterface = {
     0xC979FA8A, 0xC069, 0x4CC9, {0xAB, 0x25, 0x32, 0x9D, 0xE3, 0xCC, 0x27, 0x57}};
 
+// Only a device interface broadcast carries a class; a broadcast of another
+// type, or one too short to hold the class, is never read as one.
 bool IsStackInterface(LPARAM lParam) {
     auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lParam);
     if (!header || header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE) return false;
+    constexpr DWORD kClassEnd = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_classguid) + sizeof(GUID);
+    if (header->dbch_size < kClassEnd) return false;
     auto* device = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header);
     return IsEqualGUID(device->dbcc_classguid, kStackInterface);
 }
@@ -29,7 +34,7 @@ LRESULT OnDeviceChange(HWND window, WPARAM event, LPARAM lParam) {
     return TRUE;
 }
 
-LRESULT CALLBACK NotificationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE: {
         auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -49,6 +54,10 @@ LRESULT CALLBACK NotificationWindowProc(HWND window, UINT message, WPARAM wParam
     default:
         return DefWindowProcW(window, message, wParam, lParam);
     }
+}
+
+LRESULT CALLBACK NotificationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return AtBoundary(LRESULT{0}, [&] { return HandleMessage(window, message, wParam, lParam); });
 }
 
 HWND MakeWindow(CpropertySheetInfo& info) {
@@ -84,6 +93,10 @@ bool CreateNotificationWindow(CpropertySheetInfo& info) {
     HDEVNOTIFY notification = RegisterDeviceNotificationW(window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
     info.SetDeviceNotification(notification);
     return notification != nullptr;
+}
+
+void UnregisterNotificationWindowClass() {
+    UnregisterClassW(kWindowClass, TheModule().Instance());
 }
 
 void CloseNotificationWindow(CpropertySheetInfo& info) {

@@ -11,3 +11,7 @@ bool CreateNotificationWindow(CpropertySheetInfo& info);
 // Closes the window (its destruction posts the thread's quit message) and
 // unregisters the notification, forgetting both handles.
 void CloseNotificationWindow(CpropertySheetInfo& info);
+
+// The class outlives the runs of one load (a later run reuses it), but not
+// the load itself: its window procedure lies in this library.
+void UnregisterNotificationWindowClass();

@@ -2,13 +2,18 @@
 
 #include <commctrl.h>
 
+#include <optional>
+
 #include "win32/ActivationContext.h"
+#include "win32/Boundary.h"
 #include "win32/Module.h"
 #include "win32/Win32DialogView.h"
 
+// The host only translates: every decision is the page's.
+
 namespace {
 
-UINT CALLBACK PageCallback(HWND, UINT message, LPPROPSHEETPAGEW) {
+UINT CALLBACK PageCallback(HWND, UINT message, LPPROPSHEETPAGEW) noexcept {
     return message == PSPCB_CREATE ? 1 : 0;
 }
 
@@ -21,8 +26,7 @@ bool IsCheckbox(HWND control) {
     return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE || type == BS_AUTO3STATE;
 }
 
-// A dialog procedure's answer to a notification: its result, or nothing when
-// it leaves the message to the dialog manager.
+// A dialog procedure's answer to a notification.
 INT_PTR Answer(HWND window, LRESULT result) {
     SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
     return TRUE;
@@ -45,14 +49,18 @@ void OnCommand(HWND window, PropertyPage& page, WPARAM wParam, LPARAM lParam) {
 INT_PTR OnPageNotification(HWND window, PropertyPage& page, const NMHDR& header) {
     Win32DialogView view(window);
     switch (header.code) {
+    case PSN_SETACTIVE:
+        return Answer(window, page.OnSetActive(view) ? 0 : -1);
+    case PSN_KILLACTIVE:
+        return Answer(window, page.OnKillActive(view) ? FALSE : TRUE);
     case PSN_APPLY:
         return Answer(window, page.OnApply(view) ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE);
+    case PSN_RESET:
+        page.OnReset(view);
+        return Answer(window, 0);
     case PSN_HELP:
         page.OnHelp(view);
         return Answer(window, 0);
-    case PSN_SETACTIVE:       // accept activation; nothing is refreshed
-    case PSN_KILLACTIVE:      // the page may always be left
-    case PSN_RESET:
     case PSN_WIZBACK:
     case PSN_WIZNEXT:
     case PSN_WIZFINISH:
@@ -65,20 +73,37 @@ INT_PTR OnPageNotification(HWND window, PropertyPage& page, const NMHDR& header)
     }
 }
 
-// Notifications from the page's own controls: activation of a link.
-INT_PTR OnControlNotification(HWND window, PropertyPage& page, const NMHDR& header) {
-    if (header.code != static_cast<UINT>(NM_CLICK) && header.code != static_cast<UINT>(NM_RETURN))
-        return FALSE;
-    wchar_t className[16] = {};
-    GetClassNameW(header.hwndFrom, className, 16);
-    if (lstrcmpiW(className, WC_LINK) != 0) return FALSE;
-    Win32DialogView view(window);
-    page.OnLink(view, static_cast<int>(header.idFrom),
-                header.code == static_cast<UINT>(NM_CLICK) ? LinkActivation::Click : LinkActivation::Return);
-    return Answer(window, 0);
+std::optional<ControlNotification> Translate(const NMHDR& header) {
+    ControlNotification notification;
+    notification.controlId = static_cast<int>(header.idFrom);
+    switch (header.code) {
+    case static_cast<UINT>(NM_CLICK):
+        notification.code = NotifyCode::Click;
+        return notification;
+    case static_cast<UINT>(NM_RETURN):
+        notification.code = NotifyCode::Return;
+        return notification;
+    case static_cast<UINT>(LVN_ITEMCHANGED): {
+        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+        notification.code = NotifyCode::ItemChanged;
+        notification.item = change.iItem;
+        notification.stateChanged = (change.uChanged & LVIF_STATE) != 0;
+        notification.selected = (change.uNewState & LVIS_SELECTED) != 0;
+        return notification;
+    }
+    default:
+        return std::nullopt;
+    }
 }
 
-INT_PTR CALLBACK PageDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR OnControlNotification(HWND window, PropertyPage& page, const NMHDR& header) {
+    auto notification = Translate(header);
+    if (!notification) return FALSE;
+    Win32DialogView view(window);
+    return page.OnNotify(view, *notification) ? Answer(window, 0) : FALSE;
+}
+
+INT_PTR DispatchPageMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         auto* description = reinterpret_cast<const PROPSHEETPAGEW*>(lParam);
         SetWindowLongPtrW(window, DWLP_USER, description->lParam);
@@ -98,7 +123,25 @@ INT_PTR CALLBACK PageDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return fromSheet ? OnPageNotification(window, *page, header)
                          : OnControlNotification(window, *page, header);
     }
+    case WM_DESTROY:
+        page->OnDestroy();
+        return FALSE;
     default:
+        return FALSE;
+    }
+}
+
+bool IsApply(UINT message, LPARAM lParam) {
+    return message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == PSN_APPLY;
+}
+
+INT_PTR CALLBACK PageDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        return DispatchPageMessage(window, message, wParam, lParam);
+    } catch (...) {
+        EndRunAfterFault();
+        // A failed apply must not let the sheet close as if it had succeeded.
+        if (IsApply(message, lParam)) return Answer(window, PSNRET_INVALID_NOCHANGEPAGE);
         return FALSE;
     }
 }

@@ -19,36 +19,39 @@ bool IsUnnamed(HWND control) {
 
 }  // namespace
 
-bool Win32DialogView::IsChecked(int id) const { return IsDlgButtonChecked(page_, id) == BST_CHECKED; }
-
-void Win32DialogView::SetChecked(int id, bool checked) {
-    CheckDlgButton(page_, id, checked ? BST_CHECKED : BST_UNCHECKED);
+bool Win32ControlView::IsChecked() const {
+    return SendMessageW(control_, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-Text260 Win32DialogView::GetText(int id) const {
+void Win32ControlView::SetChecked(bool checked) {
+    SendMessageW(control_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+Text260 Win32ControlView::GetText() const {
     Text260 text;
-    GetDlgItemTextW(page_, id, reinterpret_cast<wchar_t*>(text.data()), static_cast<int>(text.capacity()));
+    GetWindowTextW(control_, reinterpret_cast<wchar_t*>(text.data()), static_cast<int>(text.capacity()));
     text.terminate();
     return text;
 }
 
-void Win32DialogView::SetText(int id, std::u16string_view text) {
-    SetDlgItemTextW(page_, id, Wide(std::u16string(text)));
+void Win32ControlView::SetText(std::u16string_view text) {
+    SetWindowTextW(control_, Wide(std::u16string(text)));
 }
 
-void Win32DialogView::Enable(int id, bool enabled) { EnableWindow(Control(id), enabled); }
+void Win32ControlView::Enable(bool enabled) { EnableWindow(control_, enabled); }
 
-void Win32DialogView::Show(int id, bool shown) { ShowWindow(Control(id), shown ? SW_SHOW : SW_HIDE); }
+void Win32ControlView::Show(bool shown) { ShowWindow(control_, shown ? SW_SHOW : SW_HIDE); }
 
-void Win32DialogView::LimitText(int id, unsigned units) {
-    SendMessageW(Control(id), EM_LIMITTEXT, units, 0);
+void Win32ControlView::LimitText(unsigned units) { SendMessageW(control_, EM_LIMITTEXT, units, 0); }
+
+void Win32ControlView::SelectAllAndFocus() {
+    SendMessageW(control_, EM_SETSEL, 0, -1);
+    SendMessageW(control_, EM_SCROLLCARET, 0, 0);
+    SetFocus(control_);
 }
 
-void Win32DialogView::SelectAllAndFocus(int id) {
-    HWND edit = Control(id);
-    SendMessageW(edit, EM_SETSEL, 0, -1);
-    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
-    SetFocus(edit);
+IControlView& Win32DialogView::Control(int id) {
+    return controls_.try_emplace(id, GetDlgItem(page_, id)).first->second;
 }
 
 void Win32DialogView::HideUnnamedChild(int n) {

@@ -1,22 +1,34 @@
 #pragma once
-// IDialogView over a real page window.
+// IDialogView over a real page window, and its control views.
 
 #include <windows.h>
 
+#include <map>
+
 #include "pages/IDialogView.h"
+
+class Win32ControlView final : public IControlView {
+public:
+    explicit Win32ControlView(HWND control) : control_(control) {}
+
+    bool IsChecked() const override;
+    void SetChecked(bool checked) override;
+    Text260 GetText() const override;
+    void SetText(std::u16string_view text) override;
+    void Enable(bool enabled) override;
+    void Show(bool shown) override;
+    void LimitText(unsigned units) override;
+    void SelectAllAndFocus() override;
+
+private:
+    HWND control_;
+};
 
 class Win32DialogView final : public IDialogView {
 public:
     explicit Win32DialogView(HWND page) : page_(page) {}
 
-    bool IsChecked(int id) const override;
-    void SetChecked(int id, bool checked) override;
-    Text260 GetText(int id) const override;
-    void SetText(int id, std::u16string_view text) override;
-    void Enable(int id, bool enabled) override;
-    void Show(int id, bool shown) override;
-    void LimitText(int id, unsigned units) override;
-    void SelectAllAndFocus(int id) override;
+    IControlView& Control(int id) override;
     void HideUnnamedChild(int n) override;
     void MarkChanged() override;
     void MarkUnchanged() override;
@@ -24,7 +36,7 @@ public:
                      unsigned flags) override;
 
 private:
-    HWND Control(int id) const { return GetDlgItem(page_, id); }
-
     HWND page_;
+    // One view per id, so that references handed out stay valid.
+    std::map<int, Win32ControlView> controls_;
 };

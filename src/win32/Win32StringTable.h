@@ -1,6 +1,6 @@
 #pragma once
 
-#include "locale/IStringTable.h"
+#include "base/IStringTable.h"
 
 // Texts from the current resource module's string table.
 class Win32StringTable final : public IStringTable {

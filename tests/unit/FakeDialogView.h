@@ -1,6 +1,7 @@
 #pragma once
-// A page window for the unit tests: control states by id, and a record of
-// what the page asked of the window and the shell.
+// A page window for the unit tests: controls by id, created on first use
+// with the state the templates give them, and a record of what the page
+// asked of the window and the shell.
 
 #include <map>
 #include <string>
@@ -8,6 +9,24 @@
 
 #include "pages/IDialogView.h"
 #include "pages/PageServices.h"
+
+struct FakeControl final : IControlView {
+    bool checked = false;
+    std::u16string text;
+    bool enabled = true;
+    bool shown = true;
+    unsigned limit = 0;
+    int focused = 0;
+
+    bool IsChecked() const override { return checked; }
+    void SetChecked(bool on) override { checked = on; }
+    Text260 GetText() const override { return Text260(text); }
+    void SetText(std::u16string_view value) override { text = value; }
+    void Enable(bool on) override { enabled = on; }
+    void Show(bool on) override { shown = on; }
+    void LimitText(unsigned units) override { limit = units; }
+    void SelectAllAndFocus() override { ++focused; }
+};
 
 struct ShownMessage {
     MessageOwner owner;
@@ -18,24 +37,14 @@ struct ShownMessage {
 
 class FakeDialogView final : public IDialogView {
 public:
-    std::map<int, bool> checked;
-    std::map<int, std::u16string> texts;
-    std::map<int, bool> enabled;  // absent: enabled, as the templates have it
-    std::map<int, bool> shown;    // absent: shown
-    std::map<int, unsigned> limits;
+    std::map<int, FakeControl> controls;
     std::vector<int> hiddenUnnamed;
-    std::vector<int> focused;
     int changed = 0, unchanged = 0;
     std::vector<ShownMessage> messages;
 
-    bool IsChecked(int id) const override { return checked.count(id) && checked.at(id); }
-    void SetChecked(int id, bool on) override { checked[id] = on; }
-    Text260 GetText(int id) const override { return texts.count(id) ? Text260(texts.at(id)) : Text260(); }
-    void SetText(int id, std::u16string_view text) override { texts[id] = text; }
-    void Enable(int id, bool on) override { enabled[id] = on; }
-    void Show(int id, bool on) override { shown[id] = on; }
-    void LimitText(int id, unsigned units) override { limits[id] = units; }
-    void SelectAllAndFocus(int id) override { focused.push_back(id); }
+    FakeControl& control(int id) { return controls[id]; }
+
+    IControlView& Control(int id) override { return controls[id]; }
     void HideUnnamedChild(int n) override { hiddenUnnamed.push_back(n); }
     void MarkChanged() override { ++changed; }
     void MarkUnchanged() override { ++unchanged; }
@@ -43,9 +52,6 @@ public:
                      unsigned flags) override {
         messages.push_back({owner, std::u16string(text), std::u16string(caption), flags});
     }
-
-    bool IsEnabled(int id) const { return !enabled.count(id) || enabled.at(id); }
-    bool IsShown(int id) const { return !shown.count(id) || shown.at(id); }
 };
 
 class FakeShell final : public IShell {

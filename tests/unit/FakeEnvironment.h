@@ -9,36 +9,30 @@
 #include <string>
 
 #include "MemoryRegistry.h"
-#include "locale/IStringTable.h"
+#include "SystemValues.h"
+#include "base/IStringTable.h"
 #include "resource.h"
 #include "settings/IUserFolders.h"
 
-// The English texts of the string table that the tested code loads; a test
-// may change one to see that the text really comes from the table.
+// A text the tests can recognise by its id, such as "[115]": the English
+// wording is checked on the real resources, not here.
+inline std::u16string TextOf(unsigned id) {
+    std::string digits = std::to_string(id);
+    return u"[" + std::u16string(digits.begin(), digits.end()) + u"]";
+}
+
+// Key paths and value names as the system has them; every other id gives
+// TextOf(id).  A test may change a text to see that it comes from the table.
 class FakeStringTable final : public IStringTable {
 public:
-    std::map<unsigned, std::u16string> texts{
-        {IDS_KEY_MACHINE_DEFAULT, u"SOFTWARE\\Velmora\\Quorvel\\Default"},
-        {IDS_KEY_USER_DEFAULT, u"Software\\Velmora\\Quorvel\\Default"},
-        {IDS_KEY_MACHINE_PROXIMITY_PAIRING, u"SOFTWARE\\Velmora\\Quorvel\\Default\\Proximity Pairing"},
-        {IDS_KEY_MACHINE_NOTIFICATIONS, u"SOFTWARE\\Velmora\\Quorvel\\Default\\Notifications"},
-        {IDS_KEY_USER_NOTIFICATIONS, u"Software\\Velmora\\Quorvel\\Notifications"},
-        {IDS_KEY_USER_NOTIFICATIONS_CREATE, u"Software\\Velmora\\Quorvel\\Notifications"},
-        {IDS_KEY_USER_PRODUCT, u"Software\\Velmora\\Quorvel"},
-        {IDS_VALUE_LOCAL_DEVICE_NAME, u"LocalDeviceName"},
-        {IDS_VALUE_IS_DISCOVERY_ENABLED, u"IsDiscoveryEnabled"},
-        {IDS_VALUE_IS_RADIO_ON, u"IsRadioOn"},
-        {IDS_NAME_EMPTY, u"Device name can not be empty. Please enter."},
-        {IDS_ERROR_CAPTION, u"Error"},
-        {IDS_CONFIG_ERROR_CAPTION, u"Bluetooth Configuration Error"},
-        {IDS_DEVICE_UNAVAILABLE_NOT_SAVED, u"Device Unavailable. Settings can not be saved."},
-        {IDS_SET_NAME_FAILED, u"Unable to Set Local Device Name"},
-        {IDS_HELP_FOLDER_FORMAT, u"%s\\HelpFiles\\"},
-    };
+    std::map<unsigned, std::u16string> texts;
 
+    FakeStringTable() {
+        for (const auto& [id, text] : sys::kKeyTexts) texts[id] = text;
+    }
     Text260 Load(unsigned id) const override {
         auto found = texts.find(id);
-        return found == texts.end() ? Text260() : Text260(found->second);
+        return Text260(found == texts.end() ? TextOf(id) : found->second);
     }
 };
 

@@ -1,7 +1,9 @@
 #pragma once
 // A stack that records the order of calls, answers each operation with the
-// result a test sets (0 by default) and keeps what it was given.
+// result a test sets (0 by default) and keeps what it was given.  A test can
+// make one call throw, to see that a fault anywhere leaves nothing behind.
 
+#include <cstdint>
 #include <cstring>
 #include <map>
 #include <string>
@@ -13,6 +15,9 @@ class FakeStack final : public IBluetoothStack {
 public:
     std::vector<std::string> calls;
     std::map<std::string, std::int32_t> results;  // by operation name
+    // The call (0-based, counted in `calls`) that throws StackFault.
+    std::size_t throwingCall = SIZE_MAX;
+    struct StackFault {};
 
     std::int32_t radioOn = 1, discoverable = 1, connectable = 1;
     std::string friendlyName = "Desk PC";
@@ -70,6 +75,10 @@ public:
     std::int32_t ObexServersDeActivate() override { return Log("ObexServersDeActivate"); }
     std::int32_t OppSetServerConfig(_VMR_OPP_CONFIG_DATA*) override { return Log("OppSetServerConfig"); }
 
+    // Puts another component's step into the same log, so that one order
+    // covers both; it can be the throwing call too.
+    void Note(const char* step) { Log(step); }
+
     bool Called(const std::string& name) const {
         for (const auto& call : calls)
             if (call == name) return true;
@@ -79,6 +88,7 @@ public:
 private:
     std::int32_t Log(const char* name) {
         calls.emplace_back(name);
+        if (calls.size() == throwingCall + 1) throw StackFault{};
         auto found = results.find(name);
         return found == results.end() ? 0 : found->second;
     }

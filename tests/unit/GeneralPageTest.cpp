@@ -7,14 +7,7 @@
 
 namespace {
 
-constexpr char16_t kUserProduct[] = u"Software\\Velmora\\Quorvel";
-constexpr char16_t kUserNotifications[] = u"Software\\Velmora\\Quorvel\\Notifications";
-constexpr char16_t kUserDefault[] = u"Software\\Velmora\\Quorvel\\Default";
-constexpr char16_t kMachineNotifications[] = u"SOFTWARE\\Velmora\\Quorvel\\Default\\Notifications";
-constexpr char16_t kMachineDefault[] = u"SOFTWARE\\Velmora\\Quorvel\\Default";
-constexpr char16_t kMachineProximity[] = u"SOFTWARE\\Velmora\\Quorvel\\Default\\Proximity Pairing";
-constexpr char16_t kUnavailable[] = u"Device Unavailable. Settings can not be saved.";
-constexpr char16_t kConfigCaption[] = u"Bluetooth Configuration Error";
+const std::u16string kUnavailable = TextOf(IDS_DEVICE_UNAVAILABLE_NOT_SAVED);
 
 class GeneralPageTest : public RegistryTest {
 protected:
@@ -24,7 +17,7 @@ protected:
         info.SetDiscoverable(1);
         info.SetLocalDeviceName(u"Desk PC");
         page.SetSheetInfo(&info);
-        registry.PutKey(kUser, kUserProduct);
+        registry.PutKey(kUser, sys::kUserProductKey);
     }
 
     void Open() {
@@ -32,25 +25,27 @@ protected:
         stack.calls.clear();
     }
     bool Apply() { return page.OnApply(view); }
+    FakeControl& Control(int id) { return view.control(id); }
 
     std::optional<std::u16string> StoredName() {
-        auto value = registry.GetValue(kUser, kUserNotifications, u"LocalDeviceName");
+        auto value = registry.GetValue(kUser, sys::kUserNotificationsKey, sys::kLocalDeviceName);
         if (!value) return std::nullopt;
         return std::u16string(reinterpret_cast<const char16_t*>(value->bytes.data()),
                               value->bytes.size() / 2 - 1);
     }
-    void ExpectOnlyMessage(MessageOwner owner, std::u16string_view text, unsigned flags) {
+    bool HighSpeedStored() { return registry.GetValue(kUser, sys::kUserDefaultKey, sys::kHighSpeed).has_value(); }
+    void ExpectOnlyMessage(MessageOwner owner, const std::u16string& text, unsigned flags) {
         ASSERT_EQ(view.messages.size(), 1u);
         EXPECT_EQ(view.messages[0].owner, owner);
         EXPECT_EQ(view.messages[0].text, text);
-        EXPECT_EQ(view.messages[0].caption, kConfigCaption);
+        EXPECT_EQ(view.messages[0].caption, TextOf(IDS_CONFIG_ERROR_CAPTION));
         EXPECT_EQ(view.messages[0].flags, flags);
     }
 
     FakeStack stack;
     CpropertySheetInfo info{&stack};
     FakeShell shell;
-    PageServices services{registry, strings, shell};
+    PageServices services{stack, registry, strings, shell};
     CDeviceGenProps page{services};
     FakeDialogView view;
 };
@@ -61,36 +56,38 @@ TEST_F(GeneralPageTest, OpensWithTheRecordsStateAndHidesProximityPairing) {
     info.SetHighSpeedOn(false);
     info.SetProximityPairingState(5);
     Open();
-    EXPECT_EQ(view.limits[IDC_DEVICE_NAME], 31u);
-    EXPECT_FALSE(view.IsChecked(IDC_RADIO_ON));
-    EXPECT_TRUE(view.IsChecked(IDC_DISCOVERABLE));
-    EXPECT_FALSE(view.IsEnabled(IDC_DISCOVERABLE)) << "discoverability needs the radio";
-    EXPECT_FALSE(view.IsChecked(IDC_CONNECTABLE));
-    EXPECT_FALSE(view.IsChecked(IDC_HIGH_SPEED));
-    EXPECT_TRUE(view.IsChecked(IDC_PROXIMITY_PAIRING));
-    EXPECT_FALSE(view.IsShown(IDC_PROXIMITY_PAIRING));
+    EXPECT_EQ(Control(IDC_DEVICE_NAME).limit, 31u);
+    EXPECT_FALSE(Control(IDC_RADIO_ON).checked);
+    EXPECT_TRUE(Control(IDC_DISCOVERABLE).checked);
+    EXPECT_FALSE(Control(IDC_DISCOVERABLE).enabled) << "discoverability needs the radio";
+    EXPECT_FALSE(Control(IDC_CONNECTABLE).checked);
+    EXPECT_FALSE(Control(IDC_HIGH_SPEED).checked);
+    EXPECT_TRUE(Control(IDC_PROXIMITY_PAIRING).checked);
+    EXPECT_FALSE(Control(IDC_PROXIMITY_PAIRING).shown);
     EXPECT_EQ(view.hiddenUnnamed, std::vector<int>{3});
-    EXPECT_EQ(view.texts[IDC_DEVICE_NAME], u"Desk PC");
+    EXPECT_EQ(Control(IDC_DEVICE_NAME).text, u"Desk PC");
     EXPECT_TRUE(stack.calls.empty());
 }
 
 TEST_F(GeneralPageTest, WithoutANameFromTheStackTheLastAppliedOrTheComputerNameIsShown) {
     info.SetLocalDeviceName(u"");
     Open();
-    EXPECT_EQ(view.texts.count(IDC_DEVICE_NAME), 0u) << "no key: the box stays empty";
+    EXPECT_EQ(Control(IDC_DEVICE_NAME).text, u"") << "no key: the box stays empty";
 
-    registry.PutString(kUser, kUserNotifications, u"LocalDeviceName", u"");
-    Open();
-    EXPECT_EQ(view.texts[IDC_DEVICE_NAME], u"WORKSTATION");
-
-    registry.PutString(kUser, kUserNotifications, u"LocalDeviceName", u"Study");
-    Open();
-    EXPECT_EQ(view.texts[IDC_DEVICE_NAME], u"Study");
-
-    // Longer than the 520-byte buffer: the read fails and the computer name serves.
-    registry.PutString(kUser, kUserNotifications, u"LocalDeviceName", std::u16string(300, u'n'));
-    Open();
-    EXPECT_EQ(view.texts[IDC_DEVICE_NAME], u"WORKSTATION");
+    const struct {
+        std::u16string stored;
+        std::u16string shown;
+    } cases[] = {
+        {u"", u"WORKSTATION"},
+        {u"Study", u"Study"},
+        // Longer than the 520-byte buffer: the read fails and the computer name serves.
+        {std::u16string(300, u'n'), u"WORKSTATION"},
+    };
+    for (const auto& c : cases) {
+        registry.PutString(kUser, sys::kUserNotificationsKey, sys::kLocalDeviceName, c.stored);
+        Open();
+        EXPECT_EQ(Control(IDC_DEVICE_NAME).text, c.shown) << c.stored.size();
+    }
 }
 
 TEST_F(GeneralPageTest, NothingChangedStillSendsTheNameHighSpeedAndProximity) {
@@ -103,13 +100,13 @@ TEST_F(GeneralPageTest, NothingChangedStillSendsTheNameHighSpeedAndProximity) {
     EXPECT_EQ(stack.highSpeedSent, std::vector<bool>{true});
     EXPECT_EQ(stack.proximitySent, std::vector<std::int32_t>{0});
     EXPECT_EQ(StoredName(), u"Desk PC");
-    EXPECT_EQ(registry.GetValue(kUser, kUserDefault, u"HighSpeed")->type, reg::kDword);
+    EXPECT_EQ(registry.GetValue(kUser, sys::kUserDefaultKey, sys::kHighSpeed)->type, reg::kDword);
     EXPECT_TRUE(view.messages.empty());
 }
 
 TEST_F(GeneralPageTest, OnlyBlanksAreTrimmedFromTheName) {
     Open();
-    view.texts[IDC_DEVICE_NAME] = u"  \tKitchen PC \t  ";
+    Control(IDC_DEVICE_NAME).text = u"  \tKitchen PC \t  ";
     EXPECT_TRUE(Apply());
     EXPECT_EQ(stack.nameSent, "\tKitchen PC \t");
     EXPECT_EQ(info.GetLocalDeviceName().view(), u"\tKitchen PC \t");
@@ -118,36 +115,53 @@ TEST_F(GeneralPageTest, OnlyBlanksAreTrimmedFromTheName) {
 
 TEST_F(GeneralPageTest, ANameOfBlanksKeepsTheSheetOpenOnTheNameBox) {
     Open();
-    view.texts[IDC_DEVICE_NAME] = u"    ";
+    Control(IDC_DEVICE_NAME).text = u"    ";
     EXPECT_FALSE(Apply());
     ASSERT_EQ(view.messages.size(), 1u);
-    EXPECT_EQ(view.messages[0].text, u"Device name can not be empty. Please enter.");
-    EXPECT_EQ(view.messages[0].caption, u"Error");
+    EXPECT_EQ(view.messages[0].text, TextOf(IDS_NAME_EMPTY));
+    EXPECT_EQ(view.messages[0].caption, TextOf(IDS_ERROR_CAPTION));
     EXPECT_EQ(view.messages[0].flags, kMessageOk);
-    EXPECT_EQ(view.focused, std::vector<int>{IDC_DEVICE_NAME});
+    EXPECT_EQ(Control(IDC_DEVICE_NAME).focused, 1);
     EXPECT_EQ(view.unchanged, 1);
     EXPECT_TRUE(stack.calls.empty());
 }
 
-TEST_F(GeneralPageTest, AnUnavailableStackSavesNothing) {
-    Open();
-    info.SetStackAvailable(false);
-    view.texts[IDC_DEVICE_NAME] = u"";
-    EXPECT_TRUE(Apply()) << "checked before the name";
-    ExpectOnlyMessage(MessageOwner::Page, kUnavailable, kMessageError);
-    EXPECT_TRUE(stack.calls.empty());
-    EXPECT_FALSE(registry.GetValue(kUser, kUserDefault, u"HighSpeed"));
+// Apply asks the record at that moment: the hidden window may have changed
+// the stack's availability since the page opened.
+TEST_F(GeneralPageTest, ApplyFollowsTheStacksAvailabilityAtTheTimeOfApply) {
+    for (bool availableAtOpen : {true, false}) {
+        SCOPED_TRACE(availableAtOpen);
+        stack = FakeStack();
+        view = FakeDialogView();
+        info.SetStackAvailable(availableAtOpen);
+        Open();
+        info.SetStackAvailable(!availableAtOpen);
+        Control(IDC_DEVICE_NAME).text = u"";  // the availability is checked before the name
+        if (availableAtOpen) {
+            EXPECT_TRUE(Apply());
+            ExpectOnlyMessage(MessageOwner::Page, kUnavailable, kMessageError);
+            EXPECT_TRUE(stack.calls.empty());
+            EXPECT_FALSE(HighSpeedStored());
+        } else {
+            EXPECT_FALSE(Apply()) << "the stack arrived: the name is checked";
+            Control(IDC_DEVICE_NAME).text = u"Desk PC";
+            view.messages.clear();
+            EXPECT_TRUE(Apply());
+            EXPECT_TRUE(view.messages.empty());
+            EXPECT_EQ(stack.nameSent, "Desk PC");
+        }
+    }
 }
 
 TEST_F(GeneralPageTest, SwitchingTheRadioOffSendsNoNameAndStoresNoName) {
     Open();
-    view.checked[IDC_RADIO_ON] = false;
+    Control(IDC_RADIO_ON).checked = false;
     EXPECT_TRUE(Apply());
     EXPECT_TRUE(stack.Called("ToggleRadioOnOff"));
     EXPECT_FALSE(stack.Called("SetDeviceFriendlyName"));
     EXPECT_EQ(info.GetRadioOn(), 0);
     EXPECT_FALSE(StoredName());
-    EXPECT_TRUE(registry.GetValue(kUser, kUserDefault, u"HighSpeed"));
+    EXPECT_TRUE(HighSpeedStored());
 }
 
 TEST_F(GeneralPageTest, ARadioOffAtOpeningIsSwitchedOnAndDiscoverabilityStillApplied) {
@@ -155,17 +169,17 @@ TEST_F(GeneralPageTest, ARadioOffAtOpeningIsSwitchedOnAndDiscoverabilityStillApp
     stack.radioOn = 0;
     stack.discoverable = 0;
     Open();
-    view.checked[IDC_RADIO_ON] = true;  // 205 stays disabled but keeps its tick
+    Control(IDC_RADIO_ON).checked = true;  // 205 stays disabled but keeps its tick
     EXPECT_TRUE(Apply());
     EXPECT_EQ(stack.calls[1], "ToggleRadioOnOff");
     EXPECT_TRUE(stack.Called("ToggleDiscoverableOnOff"));
     EXPECT_TRUE(stack.Called("SetDeviceFriendlyName"));
-    EXPECT_FALSE(view.IsEnabled(IDC_DISCOVERABLE));
+    EXPECT_FALSE(Control(IDC_DISCOVERABLE).enabled);
 }
 
 TEST_F(GeneralPageTest, ClearingDiscoverableSendsTheNameButDoesNotStoreIt) {
     Open();
-    view.checked[IDC_DISCOVERABLE] = false;
+    Control(IDC_DISCOVERABLE).checked = false;
     EXPECT_TRUE(Apply());
     EXPECT_EQ(stack.nameSent, "Desk PC");
     EXPECT_FALSE(StoredName());
@@ -176,84 +190,116 @@ TEST_F(GeneralPageTest, EachStackFailureIsShownAndEndsTheApply) {
         const char* failing;
         int control;
         MessageOwner owner;
-        const char16_t* text;
+        std::u16string text;
     } cases[] = {
         {"ToggleRadioOnOff", IDC_RADIO_ON, MessageOwner::Page, kUnavailable},
         {"ToggleDiscoverableOnOff", IDC_DISCOVERABLE, MessageOwner::Page, kUnavailable},
         {"ToggleConnectivityState", IDC_CONNECTABLE, MessageOwner::None, kUnavailable},
-        {"SetDeviceFriendlyName", 0, MessageOwner::Page, u"Unable to Set Local Device Name"},
+        {"SetDeviceFriendlyName", 0, MessageOwner::Page, TextOf(IDS_SET_NAME_FAILED)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.failing);
         stack = FakeStack();
         view = FakeDialogView();
         Open();
-        if (c.control) view.checked[c.control] = false;
+        if (c.control) Control(c.control).checked = false;
         stack.results[c.failing] = -1;
         EXPECT_TRUE(Apply());
         ExpectOnlyMessage(c.owner, c.text, kMessageError);
         EXPECT_FALSE(stack.Called("SetHighSpeedStatus")) << "later steps are skipped";
-        EXPECT_FALSE(registry.GetValue(kUser, kUserDefault, u"HighSpeed"));
+        EXPECT_FALSE(HighSpeedStored());
     }
 }
 
 TEST_F(GeneralPageTest, UserKeysThatCannotBeCreatedEndTheApplySilently) {
     Open();
-    registry.RefuseCreate(kUser, kUserNotifications);
+    registry.RefuseCreate(kUser, sys::kUserNotificationsKey);
     EXPECT_TRUE(Apply());
     EXPECT_FALSE(stack.Called("SetHighSpeedStatus"));
 
     registry = MemoryRegistry();
     stack.calls.clear();
-    registry.RefuseCreate(kUser, kUserDefault);
+    registry.RefuseCreate(kUser, sys::kUserDefaultKey);
     EXPECT_TRUE(Apply());
-    EXPECT_FALSE(registry.HasKey(kUser, kUserNotifications)) << "made only under an existing product key";
+    EXPECT_FALSE(registry.HasKey(kUser, sys::kUserNotificationsKey)) << "made only under an existing product key";
     EXPECT_FALSE(stack.Called("SetHighSpeedStatus"));
     EXPECT_TRUE(view.messages.empty());
 }
 
+// Restore Default reads its switches as untyped 32-bit values, except
+// IsConnectivityAllowed, which counts only as a REG_DWORD.  Each case starts
+// from the box state that a wrong reading would not leave.
+TEST_F(GeneralPageTest, RestoreDefaultReadsEachMachineValueAsItsTypeRuleSays) {
+    const std::string one("\1\0\0\0", 4), zero(4, '\0');
+    const std::string textOne = Utf16Bytes(std::u16string(u"1\0", 2));
+    const struct {
+        const char16_t* key;
+        const char16_t* value;
+        std::uint32_t type;
+        std::string bytes;
+        int control;
+        bool before, after;
+    } cases[] = {
+        {sys::kMachineNotificationsKey, sys::kIsRadioOn, reg::kBinary, one, IDC_RADIO_ON, false, true},
+        {sys::kMachineNotificationsKey, sys::kIsDiscoveryEnabled, reg::kDword, zero, IDC_DISCOVERABLE, true, false},
+        {sys::kMachineDefaultKey, sys::kHighSpeed, reg::kSz, textOne, IDC_HIGH_SPEED, false, true},
+        {sys::kMachineDefaultKey, sys::kIsConnectivityAllowed, reg::kDword, one, IDC_CONNECTABLE, false, true},
+        {sys::kMachineDefaultKey, sys::kIsConnectivityAllowed, reg::kDword, zero, IDC_CONNECTABLE, true, false},
+        {sys::kMachineDefaultKey, sys::kIsConnectivityAllowed, reg::kSz, textOne, IDC_CONNECTABLE, false, false},
+        {sys::kMachineDefaultKey, sys::kIsConnectivityAllowed, reg::kBinary, one, IDC_CONNECTABLE, false, false},
+        {sys::kMachineProximityKey, sys::kProximityDefaultState, reg::kBinary, one, IDC_PROXIMITY_PAIRING, false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "control " << c.control << ", type " << c.type);
+        registry = MemoryRegistry();
+        registry.PutValue(kMachine, c.key, c.value, c.type, c.bytes);
+        Open();
+        Control(c.control).checked = c.before;
+        view.changed = 0;
+        EXPECT_TRUE(page.OnCommand(view, IDC_RESTORE_DEFAULT));
+        EXPECT_EQ(Control(c.control).checked, c.after);
+        EXPECT_EQ(view.changed, 1);
+    }
+}
+
 TEST_F(GeneralPageTest, RestoreDefaultLoadsTheMachineDefaultsIntoTheControls) {
-    registry.PutDword(kMachine, kMachineNotifications, u"IsRadioOn", 0);
-    registry.PutDword(kMachine, kMachineNotifications, u"IsDiscoveryEnabled", 1);
-    registry.PutDword(kMachine, kMachineDefault, u"HighSpeed", 0);
-    registry.PutDword(kMachine, kMachineDefault, u"IsConnectivityAllowed", 0);
-    registry.PutDword(kMachine, kMachineProximity, u"DefaultState", 7);
+    registry.PutDword(kMachine, sys::kMachineNotificationsKey, sys::kIsRadioOn, 0);
+    registry.PutDword(kMachine, sys::kMachineProximityKey, sys::kProximityDefaultState, 7);
     Open();
-    view.texts[IDC_DEVICE_NAME] = u"Typed";
+    Control(IDC_DEVICE_NAME).text = u"Typed";
     EXPECT_TRUE(page.OnCommand(view, IDC_RESTORE_DEFAULT));
-    EXPECT_FALSE(view.IsChecked(IDC_RADIO_ON));
-    EXPECT_TRUE(view.IsChecked(IDC_DISCOVERABLE));
-    EXPECT_EQ(view.texts[IDC_DEVICE_NAME], u"WORKSTATION");
-    EXPECT_FALSE(view.IsChecked(IDC_HIGH_SPEED));
-    EXPECT_FALSE(view.IsChecked(IDC_CONNECTABLE));
-    EXPECT_TRUE(view.IsChecked(IDC_PROXIMITY_PAIRING));
+    EXPECT_FALSE(Control(IDC_RADIO_ON).checked);
+    EXPECT_FALSE(Control(IDC_DISCOVERABLE).checked) << "a missing value reads as 0";
+    EXPECT_EQ(Control(IDC_DEVICE_NAME).text, u"WORKSTATION");
     EXPECT_EQ(stack.proximitySent, std::vector<std::int32_t>{7}) << "the raw value, at once";
-    EXPECT_EQ(view.changed, 1);
     EXPECT_EQ(info.GetRadioOn(), 1) << "the record changes only on apply";
 }
 
 TEST_F(GeneralPageTest, RestoreDefaultWithoutMachineKeysChangesNoControlButMarksTheSheet) {
-    registry.PutString(kMachine, kMachineDefault, u"IsConnectivityAllowed", u"0");
     Open();
-    auto before = view.checked;
+    for (int id : {IDC_RADIO_ON, IDC_DISCOVERABLE, IDC_CONNECTABLE, IDC_HIGH_SPEED, IDC_PROXIMITY_PAIRING})
+        Control(id).checked = id % 2 == 0;
+    auto before = view.controls;
     EXPECT_TRUE(page.OnCommand(view, IDC_RESTORE_DEFAULT));
-    EXPECT_FALSE(view.IsChecked(IDC_HIGH_SPEED)) << "a missing HighSpeed reads as 0";
-    view.checked[IDC_HIGH_SPEED] = before[IDC_HIGH_SPEED];
-    EXPECT_EQ(view.checked, before) << "a string IsConnectivityAllowed leaves 206 alone";
-    EXPECT_EQ(view.texts[IDC_DEVICE_NAME], u"Desk PC");
+    for (const auto& [id, control] : before) {
+        EXPECT_EQ(view.controls[id].checked, control.checked) << id;
+        EXPECT_EQ(view.controls[id].text, control.text) << id;
+    }
     EXPECT_TRUE(stack.calls.empty());
     EXPECT_EQ(view.changed, 1);
     EXPECT_FALSE(page.OnCommand(view, IDC_RADIO_ON)) << "checkboxes only mark the sheet changed";
 }
 
 TEST_F(GeneralPageTest, TheLinkAndTheHelpButtonOpenTheSameTopic) {
-    page.OnLink(view, IDC_HELP_LINK, LinkActivation::Click);
-    page.OnLink(view, IDC_HELP_LINK, LinkActivation::Return);
+    for (NotifyCode code : {NotifyCode::Click, NotifyCode::Return})
+        EXPECT_TRUE(page.OnNotify(view, {.controlId = IDC_HELP_LINK, .code = code}));
+    EXPECT_FALSE(page.OnNotify(view, {.controlId = IDC_HELP_LINK, .code = NotifyCode::ItemChanged}));
+    EXPECT_FALSE(page.OnNotify(view, {.controlId = IDC_RESTORE_DEFAULT, .code = NotifyCode::Click}));
     page.OnHelp(view);
     ASSERT_EQ(shell.helpOpened.size(), 3u);
     for (const auto& [topic, format] : shell.helpOpened) {
-        EXPECT_EQ(topic, u"faq-btsettings.html");
-        EXPECT_EQ(format, u"%s\\HelpFiles\\");
+        EXPECT_EQ(topic, sys::kGeneralTopic);
+        EXPECT_EQ(format, TextOf(IDS_HELP_FOLDER_FORMAT));
     }
 }
 

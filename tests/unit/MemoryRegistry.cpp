@@ -29,6 +29,10 @@ std::u16string MemoryRegistry::KeyId(RegistryRoot root, std::u16string_view path
     return id;
 }
 
+void MemoryRegistry::Count() {
+    if (operations++ == throwingOperation) throw RegistryFault{};
+}
+
 long MemoryRegistry::Issue(const std::u16string& key, std::uint32_t access,
                            RegistryHandle* handle) {
     *handle = nextHandle_++;
@@ -45,6 +49,7 @@ const MemoryRegistry::Handle* MemoryRegistry::Find(RegistryHandle handle,
 
 long MemoryRegistry::OpenKey(RegistryRoot root, const char16_t* path, std::uint32_t access,
                              RegistryHandle* key) {
+    Count();
     requests_.push_back({false, root, path ? path : u"", access});
     *key = 0;
     std::u16string id = KeyId(root, path ? path : u"");
@@ -55,6 +60,7 @@ long MemoryRegistry::OpenKey(RegistryRoot root, const char16_t* path, std::uint3
 
 long MemoryRegistry::CreateKey(RegistryRoot root, const char16_t* path, std::uint32_t access,
                                RegistryHandle* key) {
+    Count();
     requests_.push_back({true, root, path ? path : u"", access});
     *key = 0;
     std::u16string id = KeyId(root, path ? path : u"");
@@ -65,6 +71,7 @@ long MemoryRegistry::CreateKey(RegistryRoot root, const char16_t* path, std::uin
 
 long MemoryRegistry::QueryValue(RegistryHandle key, const char16_t* name, std::uint32_t* type,
                                 void* data, std::uint32_t* size) {
+    Count();
     if (!handles_.count(key)) return kInvalidHandle;
     const Handle* handle = Find(key, reg::kQueryValue);
     if (!handle) return reg::kAccessDenied;
@@ -86,6 +93,7 @@ long MemoryRegistry::QueryValue(RegistryHandle key, const char16_t* name, std::u
 
 long MemoryRegistry::SetValue(RegistryHandle key, const char16_t* name, std::uint32_t type,
                               const void* data, std::uint32_t size) {
+    Count();
     if (!handles_.count(key)) return kInvalidHandle;
     const Handle* handle = Find(key, kSetValue);
     if (!handle) return reg::kAccessDenied;
@@ -96,6 +104,7 @@ long MemoryRegistry::SetValue(RegistryHandle key, const char16_t* name, std::uin
 }
 
 long MemoryRegistry::DeleteValue(RegistryHandle key, const char16_t* name) {
+    Count();
     if (!handles_.count(key)) return kInvalidHandle;
     const Handle* handle = Find(key, kSetValue);
     if (!handle || refuseDelete_.count(handle->key)) return reg::kAccessDenied;

@@ -59,6 +59,11 @@ public:
     void RefuseDelete(RegistryRoot root, std::u16string_view path);
 
     std::size_t OpenHandleCount() const { return handles_.size(); }
+    // Every open, create, query, write and delete counts as one operation;
+    // the one at this 0-based index throws RegistryFault.
+    std::size_t operations = 0;
+    std::size_t throwingOperation = SIZE_MAX;
+    struct RegistryFault {};
     const std::vector<KeyRequest>& KeyRequests() const { return requests_; }
 
 private:
@@ -68,6 +73,7 @@ private:
     };
 
     static std::u16string KeyId(RegistryRoot root, std::u16string_view path);
+    void Count();
     long Issue(const std::u16string& key, std::uint32_t access, RegistryHandle* handle);
     const Handle* Find(RegistryHandle handle, std::uint32_t accessBit) const;
 

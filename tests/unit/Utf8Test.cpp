@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "settings/Utf8.h"
+#include "base/Utf8.h"
 
 TEST(Utf8, ConvertsEveryLengthOfSequenceBothWays) {
     const std::string utf8 = "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80";  // a é € 😀
@@ -39,13 +39,22 @@ TEST(Utf8, PrefixNeverEndsInsideASequence) {
     EXPECT_EQ(Utf8Prefix("\x80\x80\x80\x80\x80", 2), "\x80\x80");  // no lead to back up to
 }
 
+// A name reaches the stack in a fixed field that must end in a zero byte.
 TEST(Utf8, FixedFieldKeepsItsTerminatorAndWholeCharacters) {
-    std::array<char, 8> field;
-    field.fill('#');
-    EXPECT_TRUE(StoreUtf8(u"ab", field));
-    EXPECT_EQ(std::string(field.data(), field.size()), std::string("ab\0\0\0\0\0\0", 8));
-
-    field.fill('#');
-    EXPECT_FALSE(StoreUtf8(u"\u20AC\u20AC\u20AC", field));  // 9 bytes: two characters fit
-    EXPECT_EQ(std::string(field.data(), field.size()), std::string("\xE2\x82\xAC\xE2\x82\xAC\0\0", 8));
+    const struct {
+        std::u16string text;
+        std::string stored;  // the field's 8 bytes
+        bool whole;
+    } cases[] = {
+        {u"ab", std::string("ab\0\0\0\0\0\0", 8), true},
+        {u"abcdefg", std::string("abcdefg\0", 8), true},
+        {u"abcdefgh", std::string("abcdefg\0", 8), false},  // exactly the field's size
+        {u"\u20AC\u20AC\u20AC", std::string("\xE2\x82\xAC\xE2\x82\xAC\0\0", 8), false},
+    };
+    for (const auto& c : cases) {
+        std::array<char, 8> field;
+        field.fill('#');
+        EXPECT_EQ(StoreUtf8(c.text, field), c.whole);
+        EXPECT_EQ(std::string(field.data(), field.size()), c.stored);
+    }
 }

@@ -93,20 +93,4 @@ TEST_F(ControlPanelTest, StartWithParametersRunsTheSheetOnlyWhenGivenText) {
     EXPECT_EQ(DrainQuitMessages(), 1);
 }
 
-TEST_F(ControlPanelTest, OneRunLeavesTheOBEXProxyBeforeTheStackProxy) {
-    {
-        SheetWatcher watcher;
-        applet.export_<void(WINAPI*)(HWND)>("CPlDevPropRunModal")(nullptr);
-    }
-    EXPECT_EQ(DrainQuitMessages(), 1);
-    std::string log = StubLog();
-    auto obex = log.find("BtOBEXUnRegister(callback=null)");
-    auto stack = log.find("BtUnRegister(callback=set)");
-    ASSERT_NE(obex, std::string::npos) << log;
-    ASSERT_NE(stack, std::string::npos) << log;
-    EXPECT_LT(obex, stack);
-    EXPECT_EQ(log.find("BtOBEXUnRegister", obex + 1), std::string::npos) << "unregistered twice";
-    EXPECT_EQ(log.find("BtUnRegister", stack + 1), std::string::npos) << "unregistered twice";
-}
-
 }  // namespace

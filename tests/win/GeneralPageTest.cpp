@@ -1,4 +1,5 @@
-// The General page on the real sheet, driven the way a user drives it.
+// The General page on the real sheet, driven the way a user drives it: what
+// only real windows, the real registry and the stand-ins show.
 
 #include <gtest/gtest.h>
 
@@ -16,23 +17,9 @@
 
 namespace {
 
-constexpr wchar_t kUserProduct[] = L"Software\\Velmora\\Quorvel";
-constexpr wchar_t kUserNotifications[] = L"Software\\Velmora\\Quorvel\\Notifications";
-constexpr wchar_t kUserDefault[] = L"Software\\Velmora\\Quorvel\\Default";
-constexpr wchar_t kMachineNotifications[] = L"SOFTWARE\\Velmora\\Quorvel\\Default\\Notifications";
-constexpr wchar_t kMachineProximity[] = L"SOFTWARE\\Velmora\\Quorvel\\Default\\Proximity Pairing";
-
-bool IsTicked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
-void Click(HWND page, int id) { SendMessageW(GetDlgItem(page, id), BM_CLICK, 0, 0); }
-
-// Presses OK and waits for the sheet to close.
-void PressOk(HWND sheet) {
-    PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(sheet); })) << "OK did not close the sheet";
-}
-
 constexpr GUID kOtherInterface = {
     0x12345678, 0x1234, 0x1234, {0x12, 0x34, 0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC}};
+constexpr DWORD kVolumeBroadcast = 2;  // DBT_DEVTYP_VOLUME
 
 std::wstring ComputerName() {
     wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
@@ -45,23 +32,17 @@ class GeneralPageTest : public ::testing::Test {
 protected:
     void SetUp() override {
         VmrStubReset();
-        DeleteRegistryTree(HKEY_CURRENT_USER, kUserProduct);
-        DeleteRegistryTree(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Velmora\\Quorvel");
-        SetRegistryString(HKEY_CURRENT_USER, kUserProduct, L"", L"");
-        runModal = applet.export_<void(WINAPI*)(HWND)>("CPlDevPropRunModal");
-        ASSERT_NE(runModal, nullptr);
+        DeleteRegistryTree(HKEY_CURRENT_USER, sys::kUserProductKey);
+        DeleteRegistryTree(HKEY_LOCAL_MACHINE, sys::kMachineProductTree);
+        SetRegistryString(HKEY_CURRENT_USER, sys::kUserProductKey, u"", L"");
     }
-    void TearDown() override { DrainQuitMessages(); }
 
     // Runs the sheet with `drive` acting on the General page.
     void Run(const std::function<void(HWND sheet, HWND page)>& drive) {
-        SheetWatcher watcher([&](HWND sheet) { drive(sheet, PropSheet_GetCurrentPageHwnd(sheet)); });
-        runModal(nullptr);
-        EXPECT_TRUE(watcher.SawSheet());
+        RunSheet(applet, [&](HWND sheet) { drive(sheet, PropSheet_GetCurrentPageHwnd(sheet)); });
     }
 
     LoadedApplet applet;
-    void(WINAPI* runModal)(HWND) = nullptr;
 };
 
 TEST_F(GeneralPageTest, SwitchingTheRadioOffWithOkTogglesOnceAndSendsNoName) {
@@ -72,76 +53,80 @@ TEST_F(GeneralPageTest, SwitchingTheRadioOffWithOkTogglesOnceAndSendsNoName) {
     });
     std::string log = StubLog();
     EXPECT_NE(log.find("BtGetRadioStatus()\nBtGetDiscoveryModeStatus()\n"), std::string::npos) << log;
-    EXPECT_EQ(log.find("BtToggleRadioOnOff()"), log.rfind("BtToggleRadioOnOff()")) << log;
     EXPECT_NE(log.find("BtToggleRadioOnOff()"), std::string::npos) << log;
+    EXPECT_EQ(log.find("BtToggleRadioOnOff()"), log.rfind("BtToggleRadioOnOff()")) << log;
     EXPECT_EQ(log.find("BtSetDeviceFriendlyName"), std::string::npos) << log;
     EXPECT_EQ(VmrStubGetState("radio"), 0);
-    EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, kUserNotifications, L"LocalDeviceName").first, 0u);
-    EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, kUserDefault, L"HighSpeed").first,
+    EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, sys::kUserNotificationsKey, sys::kLocalDeviceName).first, 0u);
+    EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, sys::kUserDefaultKey, sys::kHighSpeed).first,
               static_cast<DWORD>(REG_DWORD));
 }
 
-TEST_F(GeneralPageTest, ARenameReachesTheStackAndTheUsersKey) {
+TEST_F(GeneralPageTest, ARenameReachesTheStackAsUtf8AndTheUsersKey) {
     Run([](HWND sheet, HWND page) {
         SetDlgItemTextW(page, IDC_DEVICE_NAME, L"  Lab B\u00E4nch ");
         PressOk(sheet);
     });
     EXPECT_NE(StubLog().find("BtSetDeviceFriendlyName(name=\"Lab B\xC3\xA4nch\")"), std::string::npos)
         << StubLog();
-    EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, kUserNotifications, L"LocalDeviceName"),
+    EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, sys::kUserNotificationsKey, sys::kLocalDeviceName),
               std::make_pair(static_cast<DWORD>(REG_SZ), std::wstring(L"Lab B\u00E4nch")));
 }
 
-TEST_F(GeneralPageTest, AnEmptyNameShowsTheMessageAndKeepsTheSheetOpen) {
+// A refused apply keeps the sheet open where the user is, even when that is
+// another page than the one that refused.
+TEST_F(GeneralPageTest, AnEmptyNameKeepsTheSheetOpenOnTheCurrentPage) {
     std::wstring message;
-    bool stillOpenOnGeneral = false;
+    HWND current = nullptr, hardware = nullptr;
     Run([&](HWND sheet, HWND page) {
         SetDlgItemTextW(page, IDC_DEVICE_NAME, L"   ");
+        PropSheet_SetCurSel(sheet, nullptr, 1);
+        hardware = PropSheet_GetCurrentPageHwnd(sheet);
         PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
-        HWND box = nullptr;
-        ASSERT_TRUE(WaitUntil([&] { return (box = FindDialogByCaption(L"Error")) != nullptr; }));
-        message = MessageText(box);
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-        WaitUntil([&] { return !IsWindow(box); });
-        stillOpenOnGeneral = IsWindow(sheet) && PropSheet_GetCurrentPageHwnd(sheet) == page;
+        message = AnswerMessageBox(L"Error");
+        current = IsWindow(sheet) ? PropSheet_GetCurrentPageHwnd(sheet) : nullptr;
     });
     EXPECT_EQ(message, L"Device name can not be empty. Please enter.");
-    EXPECT_TRUE(stillOpenOnGeneral);
+    EXPECT_NE(hardware, nullptr);
+    EXPECT_EQ(current, hardware) << "the sheet closed or moved to the refusing page";
     EXPECT_EQ(StubLog().find("BtSetDeviceFriendlyName"), std::string::npos);
 }
 
-TEST_F(GeneralPageTest, TheStackGoingAwayWhileTheSheetIsOpenStopsTheApply) {
-    std::wstring message;
-    Run([&](HWND sheet, HWND) {
-        SendDeviceChange(DBT_DEVICEARRIVAL, kOtherInterface);  // changes nothing
-        SendDeviceChange(DBT_DEVICEREMOVECOMPLETE, kStackInterface);
-        PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
-        HWND box = nullptr;
-        ASSERT_TRUE(WaitUntil(
-            [&] { return (box = FindDialogByCaption(L"Bluetooth Configuration Error")) != nullptr; }));
-        message = MessageText(box);
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(sheet); })) << "an unavailable stack still closes";
-    });
-    EXPECT_EQ(message, L"Device Unavailable. Settings can not be saved.");
-    std::string log = StubLog();
-    EXPECT_EQ(log.find("BtSetHighSpeedStatus"), std::string::npos) << "nothing applied: " << log;
-    EXPECT_EQ(log.find("BtSetDeviceFriendlyName"), std::string::npos) << "nothing applied: " << log;
-    EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, kUserDefault, L"HighSpeed").first, 0u);
+// Only the removal of the stack's own device interface makes the stack
+// unavailable; Apply then shows why and applies nothing.
+TEST_F(GeneralPageTest, OnlyTheStacksInterfaceGoingAwayStopsTheApply) {
+    const struct {
+        const char* what;
+        GUID interfaceClass;
+        DWORD deviceType;
+        bool stackGone;
+    } broadcasts[] = {
+        {"another interface", kOtherInterface, DBT_DEVTYP_DEVICEINTERFACE, false},
+        {"a volume", kStackInterface, kVolumeBroadcast, false},
+        {"the stack's interface", kStackInterface, DBT_DEVTYP_DEVICEINTERFACE, true},
+    };
+    for (const auto& broadcast : broadcasts) {
+        SCOPED_TRACE(broadcast.what);
+        VmrStubClearLog();
+        std::wstring message;
+        Run([&](HWND sheet, HWND) {
+            EXPECT_EQ(SendDeviceChange(DBT_DEVICEREMOVECOMPLETE, broadcast.interfaceClass, broadcast.deviceType), TRUE);
+            PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+            const std::wstring caption = L"Bluetooth Configuration Error";
+            WaitUntil([&] { return !IsWindow(sheet) || FindDialogByCaption(caption); });
+            if (FindDialogByCaption(caption)) message = AnswerMessageBox(caption);
+            EXPECT_TRUE(WaitUntil([&] { return !IsWindow(sheet); })) << "OK did not close the sheet";
+        });
+        bool applied = StubLog().find("BtSetHighSpeedStatus") != std::string::npos;
+        EXPECT_EQ(applied, !broadcast.stackGone) << StubLog();
+        EXPECT_EQ(message, broadcast.stackGone ? L"Device Unavailable. Settings can not be saved." : L"");
+    }
 }
 
-TEST_F(GeneralPageTest, AnotherInterfaceGoingAwayLeavesTheStackAvailable) {
-    Run([](HWND sheet, HWND) {
-        SendDeviceChange(DBT_DEVICEREMOVECOMPLETE, kOtherInterface);
-        PressOk(sheet);
-    });
-    EXPECT_NE(StubLog().find("BtSetHighSpeedStatus"), std::string::npos) << StubLog();
-}
-
-TEST_F(GeneralPageTest, RestoreDefaultTakesTheMachineDefaultsWhenTheyExist) {
-    SetRegistryDword(HKEY_LOCAL_MACHINE, kMachineNotifications, L"IsRadioOn", 0);
-    SetRegistryDword(HKEY_LOCAL_MACHINE, kMachineNotifications, L"IsDiscoveryEnabled", 0);
-    SetRegistryDword(HKEY_LOCAL_MACHINE, kMachineProximity, L"DefaultState", 1);
+TEST_F(GeneralPageTest, RestoreDefaultTakesTheMachineDefaultsAndEnablesApply) {
+    SetRegistryDword(HKEY_LOCAL_MACHINE, sys::kMachineNotificationsKey, sys::kIsRadioOn, 0);
+    SetRegistryDword(HKEY_LOCAL_MACHINE, sys::kMachineNotificationsKey, sys::kIsDiscoveryEnabled, 0);
+    SetRegistryDword(HKEY_LOCAL_MACHINE, sys::kMachineProximityKey, sys::kProximityDefaultState, 1);
     bool radio = true, discoverable = true, applyEnabled = false;
     std::wstring name;
     Run([&](HWND sheet, HWND page) {
@@ -159,27 +144,13 @@ TEST_F(GeneralPageTest, RestoreDefaultTakesTheMachineDefaultsWhenTheyExist) {
     EXPECT_NE(StubLog().find("BthProximityPairingOnOff(value=1)"), std::string::npos) << StubLog();
 }
 
-TEST_F(GeneralPageTest, RestoreDefaultWithoutMachineKeysKeepsTheControls) {
-    bool radio = false;
-    std::wstring name;
-    Run([&](HWND, HWND page) {
-        SetDlgItemTextW(page, IDC_DEVICE_NAME, L"Typed");
-        Click(page, IDC_RESTORE_DEFAULT);
-        radio = IsTicked(page, IDC_RADIO_ON);
-        name = WindowText(GetDlgItem(page, IDC_DEVICE_NAME));
-    });
-    EXPECT_TRUE(radio);
-    EXPECT_EQ(name, L"Typed");
-    EXPECT_EQ(StubLog().find("BthProximityPairingOnOff"), std::string::npos);
-}
-
 TEST_F(GeneralPageTest, TheHelpLinkAndTheHelpNotificationOpenTheTopic) {
     std::wstring log = BesideTestProgram(L"help-opened.txt");
     DeleteFileW(log.c_str());
     // What the shell runs for .html files in this prefix: the recorder.
-    SetRegistryString(HKEY_LOCAL_MACHINE, L"Software\\Classes\\.html", L"", L"QuorvelTest.Html");
-    SetRegistryString(HKEY_LOCAL_MACHINE, L"Software\\Classes\\QuorvelTest.Html\\shell\\open\\command",
-                      L"", L"\"" + BesideTestProgram(L"help_recorder.exe") + L"\" \"" + log + L"\" \"%1\"");
+    SetRegistryString(HKEY_LOCAL_MACHINE, u"Software\\Classes\\.html", u"", L"QuorvelTest.Html");
+    SetRegistryString(HKEY_LOCAL_MACHINE, u"Software\\Classes\\QuorvelTest.Html\\shell\\open\\command",
+                      u"", L"\"" + BesideTestProgram(L"help_recorder.exe") + L"\" \"" + log + L"\" \"%1\"");
 
     Run([](HWND sheet, HWND page) {
         NMLINK click{};
@@ -193,7 +164,7 @@ TEST_F(GeneralPageTest, TheHelpLinkAndTheHelpNotificationOpenTheTopic) {
         SendMessageW(page, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&help));
     });
 
-    std::wstring expected = BesideTestProgram(L"HelpFiles\\en-US\\faq-btsettings.html");
+    std::wstring expected = BesideTestProgram(L"HelpFiles\\en-US\\") + Wide(sys::kGeneralTopic);
     std::string lines;
     ASSERT_TRUE(WaitUntil([&] {
         std::ifstream file{std::filesystem::path(log)};

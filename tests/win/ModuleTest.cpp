@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr wchar_t kSingleInstanceEvent[] = L"{7C44F3BA-A778-484f-8E41-B6009F7AD669}";
+const wchar_t* const kSingleInstanceEvent = Wide(sys::kSingleInstanceEvent);
 
 TEST(Module, RefusesToLoadWhileAnotherHolderKeepsTheNamedEventOpen) {
     ASSERT_EQ(GetModuleHandleW(L"QuorvelCpl.dll"), nullptr) << "another test kept the applet loaded";

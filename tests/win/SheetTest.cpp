@@ -1,5 +1,5 @@
-// The real settings sheet: its tabs, caption, icon and placement, and what a
-// run leaves behind.
+// The real settings sheet: its tabs, caption, icon, owner and placement, and
+// what runs leave behind.
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,6 @@
 #include <vector>
 
 namespace {
-
-constexpr wchar_t kProductDefault[] = L"SOFTWARE\\Velmora\\Quorvel\\Default";
 
 std::vector<std::wstring> TabTexts(HWND sheet) {
     HWND tabs = PropSheet_GetTabControl(sheet);
@@ -32,15 +30,33 @@ std::vector<std::wstring> TabTexts(HWND sheet) {
     return texts;
 }
 
-void SetScmstSupported(const DWORD* value) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kProductDefault, 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &key, nullptr), ERROR_SUCCESS);
-    if (value)
-        RegSetValueExW(key, L"IsScmstSupported", 0, REG_DWORD, reinterpret_cast<const BYTE*>(value), 4);
-    else
-        RegDeleteValueW(key, L"IsScmstSupported");
-    RegCloseKey(key);
+// The pixels of an icon's colour image, 32 bits each.
+std::vector<DWORD> IconPixels(HICON icon, int* size = nullptr) {
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info)) return {};
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = bitmap.bmWidth;
+    format.bmiHeader.biHeight = -bitmap.bmHeight;  // top-down
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    std::vector<DWORD> pixels(static_cast<size_t>(bitmap.bmWidth) * bitmap.bmHeight);
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, info.hbmColor, 0, bitmap.bmHeight, pixels.data(), &format, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    if (size) *size = bitmap.bmWidth;
+    return pixels;
+}
+
+std::vector<DWORD> ResourceIconPixels(HMODULE module, WORD id, int size) {
+    HICON icon = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0));
+    std::vector<DWORD> pixels = IconPixels(icon);
+    DestroyIcon(icon);
+    return pixels;
 }
 
 POINT Centre(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
@@ -49,55 +65,42 @@ class SheetTest : public ::testing::Test {
 protected:
     void SetUp() override {
         VmrStubReset();
-        SetScmstSupported(nullptr);
-        runModal = applet.export_<void(WINAPI*)(HWND)>("CPlDevPropRunModal");
-        ASSERT_NE(runModal, nullptr);
-    }
-    void TearDown() override { SetScmstSupported(nullptr); }
-
-    // One run with `inspect` looking at the shown sheet; checks the run
-    // showed it and left exactly one quit message.
-    void Run(std::function<void(HWND)> inspect, HWND parent = nullptr) {
-        bool saw = false;
-        {
-            SheetWatcher watcher(std::move(inspect));
-            runModal(parent);
-            saw = watcher.SawSheet();
-        }
-        EXPECT_TRUE(saw) << "the sheet was never shown";
-        EXPECT_EQ(DrainQuitMessages(), 1) << "closing the hidden window posts one quit message";
+        DeleteRegistryTree(HKEY_LOCAL_MACHINE, sys::kMachineProductTree);
     }
 
     LoadedApplet applet;
-    void(WINAPI* runModal)(HWND) = nullptr;
 };
 
-TEST_F(SheetTest, ShowsSixTabsTitledIconedAndWithoutContextHelp) {
+TEST_F(SheetTest, ShowsSixTabsTitledWithIcon215AndNoContextHelp) {
     std::vector<std::wstring> tabs;
     std::wstring caption;
     LONG style = 0, exStyle = 0;
-    HICON icon = nullptr;
-    Run([&](HWND sheet) {
+    std::vector<DWORD> shown;
+    int size = 0;
+    RunSheet(applet, [&](HWND sheet) {
         tabs = TabTexts(sheet);
         caption = WindowText(sheet);
         style = GetWindowLongW(sheet, GWL_STYLE);
         exStyle = GetWindowLongW(sheet, GWL_EXSTYLE);
-        icon = reinterpret_cast<HICON>(SendMessageW(sheet, WM_GETICON, ICON_BIG, 0));
-        if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(sheet, WM_GETICON, ICON_SMALL, 0));
+        HICON icon = reinterpret_cast<HICON>(SendMessageW(sheet, WM_GETICON, ICON_SMALL, 0));
+        if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(sheet, WM_GETICON, ICON_BIG, 0));
+        shown = IconPixels(icon, &size);
     });
     EXPECT_EQ(tabs, (std::vector<std::wstring>{L"General", L"Hardware", L"My Bluetooth Services",
                                                L"File Sharing", L"COM Ports", L"PIM Settings"}));
     EXPECT_EQ(caption, L"Bluetooth Settings");
-    EXPECT_NE(icon, nullptr);
     EXPECT_EQ(style & DS_CONTEXTHELP, 0);
     EXPECT_EQ(exStyle & WS_EX_CONTEXTHELP, 0);
+    ASSERT_FALSE(shown.empty()) << "the sheet has no icon";
+    EXPECT_EQ(shown, ResourceIconPixels(applet.module(), 215, size));
+    EXPECT_NE(shown, ResourceIconPixels(applet.module(), 207, size)) << "the icons cannot be told apart";
 }
 
 TEST_F(SheetTest, AddsAudioVideoOnlyWhenTheMachineSaysExactlyOne) {
     for (DWORD value : {0u, 2u, 1u}) {
-        SetScmstSupported(&value);
+        SetRegistryDword(HKEY_LOCAL_MACHINE, sys::kMachineDefaultKey, sys::kIsScmstSupported, value);
         std::vector<std::wstring> tabs;
-        Run([&](HWND sheet) { tabs = TabTexts(sheet); });
+        RunSheet(applet, [&](HWND sheet) { tabs = TabTexts(sheet); });
         if (value == 1) {
             ASSERT_EQ(tabs.size(), 7u);
             EXPECT_EQ(tabs[5], L"Audio/Video");
@@ -108,6 +111,18 @@ TEST_F(SheetTest, AddsAudioVideoOnlyWhenTheMachineSaysExactlyOne) {
     }
 }
 
+TEST_F(SheetTest, WithoutAParentTheActiveWindowOwnsTheSheet) {
+    HWND active = CreateWindowExW(0, L"Static", L"active", WS_OVERLAPPEDWINDOW, 100, 100, 300, 200,
+                                  nullptr, nullptr, nullptr, nullptr);
+    ShowWindow(active, SW_SHOWNORMAL);
+    SetActiveWindow(active);
+    ASSERT_EQ(GetActiveWindow(), active);
+    HWND owner = nullptr;
+    RunSheet(applet, [&](HWND sheet) { owner = GetWindow(sheet, GW_OWNER); });
+    EXPECT_EQ(owner, active);
+    DestroyWindow(active);
+}
+
 TEST_F(SheetTest, IsCentredOverAVisibleParentAndOnTheWorkAreaOtherwise) {
     HWND parent = CreateWindowExW(0, L"Static", L"owner", WS_OVERLAPPEDWINDOW, 200, 150, 500, 420,
                                   nullptr, nullptr, nullptr, nullptr);
@@ -115,14 +130,14 @@ TEST_F(SheetTest, IsCentredOverAVisibleParentAndOnTheWorkAreaOtherwise) {
     ShowWindow(parent, SW_SHOWNORMAL);
     RECT parentRect{}, sheetRect{};
     GetWindowRect(parent, &parentRect);
-    Run([&](HWND sheet) { GetWindowRect(sheet, &sheetRect); }, parent);
+    RunSheet(applet, [&](HWND sheet) { GetWindowRect(sheet, &sheetRect); }, parent);
     EXPECT_NEAR(Centre(sheetRect).x, Centre(parentRect).x, 1);
     EXPECT_NEAR(Centre(sheetRect).y, Centre(parentRect).y, 1);
 
     ShowWindow(parent, SW_HIDE);
     RECT workArea{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
-    Run([&](HWND sheet) { GetWindowRect(sheet, &sheetRect); }, parent);
+    RunSheet(applet, [&](HWND sheet) { GetWindowRect(sheet, &sheetRect); }, parent);
     EXPECT_NEAR(Centre(sheetRect).x, Centre(workArea).x, 1);
     EXPECT_NEAR(Centre(sheetRect).y, Centre(workArea).y, 1);
     DestroyWindow(parent);
@@ -130,7 +145,7 @@ TEST_F(SheetTest, IsCentredOverAVisibleParentAndOnTheWorkAreaOtherwise) {
 
 TEST_F(SheetTest, ShowingTheSheetAgainDoesNotMoveItBack) {
     RECT after{};
-    Run([&](HWND sheet) {
+    RunSheet(applet, [&](HWND sheet) {
         SetWindowPos(sheet, nullptr, 10, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         ShowWindow(sheet, SW_HIDE);
         ShowWindow(sheet, SW_SHOW);
@@ -138,21 +153,6 @@ TEST_F(SheetTest, ShowingTheSheetAgainDoesNotMoveItBack) {
     });
     EXPECT_EQ(after.left, 10);
     EXPECT_EQ(after.top, 20);
-}
-
-TEST_F(SheetTest, TheHiddenWindowAnswersDeviceChangesWhileTheSheetIsOpen) {
-    LRESULT arrival = 0, other = -1;
-    bool hiddenWindowFound = false;
-    Run([&](HWND) {
-        HWND hidden = FindWindowW(kNotificationWindowClass, nullptr);
-        hiddenWindowFound = hidden != nullptr;
-        arrival = SendDeviceChange(DBT_DEVICEARRIVAL, kStackInterface);
-        other = SendMessageW(hidden, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0);
-    });
-    EXPECT_TRUE(hiddenWindowFound);
-    EXPECT_EQ(arrival, TRUE);
-    EXPECT_EQ(other, TRUE) << "handled, whatever the event, while the record is set";
-    EXPECT_EQ(FindWindowW(kNotificationWindowClass, nullptr), nullptr) << "the hidden window outlived the run";
 }
 
 // Wine answers GetProcessHandleCount and GetGuiResources with 0, so the
@@ -177,20 +177,23 @@ std::array<DWORD, 2> OpenHandlesAndWindows() {
 }
 
 TEST_F(SheetTest, AHundredRunsLeakNoHandlesOrWindows) {
-    auto counts = OpenHandlesAndWindows;
-    for (int warmUp = 0; warmUp < 3; ++warmUp) Run({});
-    auto before = counts();
-    for (int run = 0; run < 100; ++run) Run({});
-    auto after = counts();
+    for (int warmUp = 0; warmUp < 3; ++warmUp) RunSheet(applet, {});
+    auto before = OpenHandlesAndWindows();
+    for (int run = 0; run < 100; ++run) RunSheet(applet, {});
+    auto after = OpenHandlesAndWindows();
     // A leak of one object per run shows as a hundred; a few objects that
     // the system creates once on first use are tolerated.
     for (size_t i = 0; i < before.size(); ++i) EXPECT_LE(after[i], before[i] + 5) << "count " << i;
+    EXPECT_EQ(FindWindowW(Wide(sys::kNotificationWindowClass), nullptr), nullptr);
     std::string log = StubLog();
-    size_t registrations = 0;
-    for (size_t at = log.find("BtRegisterApplication"); at != std::string::npos;
-         at = log.find("BtRegisterApplication", at + 1))
+    size_t registrations = 0, unregistrations = 0;
+    for (size_t at = log.find("BtRegisterApplication"); at != std::string::npos; at = log.find("BtRegisterApplication", at + 1))
         ++registrations;
+    for (size_t at = log.find("BtOBEXUnRegister(callback=null)\nBtUnRegister"); at != std::string::npos;
+         at = log.find("BtOBEXUnRegister(callback=null)\nBtUnRegister", at + 1))
+        ++unregistrations;
     EXPECT_EQ(registrations, 103u);
+    EXPECT_EQ(unregistrations, 103u) << "each run leaves the OBEX proxy, then the stack proxy";
     RecordProperty("handles", std::to_string(before[0]) + " -> " + std::to_string(after[0]));
     RecordProperty("windows", std::to_string(before[1]) + " -> " + std::to_string(after[1]));
 }

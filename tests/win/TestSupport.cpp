@@ -30,15 +30,6 @@ LoadedApplet::~LoadedApplet() {
     if (module_) FreeLibrary(module_);
 }
 
-namespace {
-
-// A generous bound for a window to appear, so that a broken run fails the
-// test instead of hanging it; no test depends on how fast the sheet opens.
-constexpr auto kWaitAtMost = std::chrono::seconds(60);
-
-
-}  // namespace
-
 std::wstring WindowText(HWND window) {
     wchar_t text[512] = {};
     GetWindowTextW(window, text, 512);
@@ -49,14 +40,31 @@ SheetWatcher::SheetWatcher(std::function<void(HWND)> inspect, std::wstring capti
     : inspect_(std::move(inspect)), caption_(std::move(caption)) {
     thread_ = std::thread([this] {
         HWND sheet = nullptr;
-        if (!WaitUntil([&] { return (sheet = FindDialogByCaption(caption_)) != nullptr; })) return;
+        WaitUntil([&] { return stopped_ || (sheet = FindDialogByCaption(caption_)) != nullptr; });
+        if (!sheet) return;
         sawSheet_ = true;
         if (inspect_) inspect_(sheet);
         PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     });
 }
 
-SheetWatcher::~SheetWatcher() { thread_.join(); }
+SheetWatcher::~SheetWatcher() {
+    stopped_ = true;
+    thread_.join();
+}
+
+void RunSheet(const LoadedApplet& applet, const std::function<void(HWND)>& drive, HWND parent) {
+    auto runModal = applet.export_<void(WINAPI*)(HWND)>("CPlDevPropRunModal");
+    ASSERT_NE(runModal, nullptr);
+    bool saw = false;
+    {
+        SheetWatcher watcher(drive);
+        runModal(parent);
+        saw = watcher.SawSheet();
+    }
+    EXPECT_TRUE(saw) << "the sheet was never shown";
+    EXPECT_EQ(DrainQuitMessages(), 1) << "closing the hidden window posts one quit message";
+}
 
 int DrainQuitMessages() {
     int count = 0;
@@ -65,13 +73,24 @@ int DrainQuitMessages() {
     return count;
 }
 
+// A generous bound for a window to appear, so that a broken run fails the
+// test instead of hanging it; no test depends on how fast the sheet opens.
 bool WaitUntil(const std::function<bool()>& condition) {
-    auto deadline = std::chrono::steady_clock::now() + kWaitAtMost;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (!condition()) {
         if (std::chrono::steady_clock::now() > deadline) return false;
         Sleep(20);
     }
     return true;
+}
+
+bool IsTicked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
+
+void Click(HWND page, int id) { SendMessageW(GetDlgItem(page, id), BM_CLICK, 0, 0); }
+
+void PressOk(HWND sheet) {
+    PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(sheet); })) << "OK did not close the sheet";
 }
 
 HWND FindDialogByCaption(const std::wstring& caption) {
@@ -96,7 +115,12 @@ HWND FindDialogByCaption(const std::wstring& caption) {
     return search.found;
 }
 
-std::wstring MessageText(HWND box) {
+// A message box's message is the longest text among its static controls.
+std::wstring AnswerMessageBox(const std::wstring& caption) {
+    HWND box = nullptr;
+    EXPECT_TRUE(WaitUntil([&] { return (box = FindDialogByCaption(caption)) != nullptr; }))
+        << "no message box";
+    if (!box) return L"";
     std::wstring longest;
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t className[16] = {};
@@ -104,47 +128,49 @@ std::wstring MessageText(HWND box) {
         std::wstring text = WindowText(child);
         if (lstrcmpiW(className, L"Static") == 0 && text.size() > longest.size()) longest = text;
     }
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    WaitUntil([&] { return !IsWindow(box); });
     return longest;
 }
 
-void DeleteRegistryTree(HKEY root, const wchar_t* path) {
-    RegDeleteTreeW(root, path);  // empties the key
-    RegDeleteKeyW(root, path);
+void DeleteRegistryTree(HKEY root, const char16_t* path) {
+    RegDeleteTreeW(root, Wide(path));  // empties the key
+    RegDeleteKeyW(root, Wide(path));
 }
 
 namespace {
-void SetRegistryValue(HKEY root, const wchar_t* path, const wchar_t* name, DWORD type, const void* data,
+void SetRegistryValue(HKEY root, const char16_t* path, const char16_t* name, DWORD type, const void* data,
                       DWORD size) {
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(root, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+    ASSERT_EQ(RegCreateKeyExW(root, Wide(path), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
               ERROR_SUCCESS);
-    RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    RegSetValueExW(key, Wide(name), 0, type, static_cast<const BYTE*>(data), size);
     RegCloseKey(key);
 }
 }  // namespace
 
-void SetRegistryDword(HKEY root, const wchar_t* path, const wchar_t* name, DWORD value) {
+void SetRegistryDword(HKEY root, const char16_t* path, const char16_t* name, DWORD value) {
     SetRegistryValue(root, path, name, REG_DWORD, &value, sizeof value);
 }
 
-void SetRegistryString(HKEY root, const wchar_t* path, const wchar_t* name, const std::wstring& value) {
+void SetRegistryString(HKEY root, const char16_t* path, const char16_t* name, const std::wstring& value) {
     SetRegistryValue(root, path, name, REG_SZ, value.c_str(),
                      static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
-std::pair<DWORD, std::wstring> ReadRegistryString(HKEY root, const wchar_t* path, const wchar_t* name) {
+std::pair<DWORD, std::wstring> ReadRegistryString(HKEY root, const char16_t* path, const char16_t* name) {
     wchar_t data[512] = {};
     DWORD type = 0, size = sizeof data - sizeof(wchar_t);
-    if (RegGetValueW(root, path, name, RRF_RT_ANY | RRF_NOEXPAND, &type, data, &size) != ERROR_SUCCESS)
+    if (RegGetValueW(root, Wide(path), Wide(name), RRF_RT_ANY | RRF_NOEXPAND, &type, data, &size) != ERROR_SUCCESS)
         return {0, L""};
     return {type, data};
 }
 
-LRESULT SendDeviceChange(WPARAM event, const GUID& interfaceClass) {
+LRESULT SendDeviceChange(WPARAM event, const GUID& interfaceClass, DWORD deviceType) {
     DEV_BROADCAST_DEVICEINTERFACE_W device{};
     device.dbcc_size = sizeof device;
-    device.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    device.dbcc_devicetype = deviceType;
     device.dbcc_classguid = interfaceClass;
-    return SendMessageW(FindWindowW(kNotificationWindowClass, nullptr), WM_DEVICECHANGE, event,
+    return SendMessageW(FindWindowW(Wide(sys::kNotificationWindowClass), nullptr), WM_DEVICECHANGE, event,
                         reinterpret_cast<LPARAM>(&device));
 }

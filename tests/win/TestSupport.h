@@ -3,10 +3,12 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <thread>
 
+#include "SystemValues.h"
 #include "VmrStubControl.h"
 
 // A file in the folder of the test program, where the build puts the applet
@@ -39,7 +41,8 @@ using CPlAppletFn = LONG(APIENTRY*)(HWND, UINT, LPARAM, LPARAM);
 // Watches for the settings sheet of this process on a helper thread, the way
 // a user would see it: once a sheet with `caption` is shown, runs `inspect` on
 // it (from the helper thread; cross-thread messages are fine) and then presses
-// Cancel.  Joins on destruction.
+// Cancel.  Stops watching and joins on destruction, which comes after the run
+// has returned.
 class SheetWatcher {
 public:
     explicit SheetWatcher(std::function<void(HWND sheet)> inspect = {},
@@ -54,19 +57,25 @@ private:
     std::function<void(HWND)> inspect_;
     std::wstring caption_;
     bool sawSheet_ = false;
+    std::atomic<bool> stopped_ = false;
     std::thread thread_;
 };
+
+// One run through CPlDevPropRunModal with `drive` acting on the shown sheet;
+// expects that the sheet was shown and that the run left one quit message.
+void RunSheet(const LoadedApplet& applet, const std::function<void(HWND sheet)>& drive,
+              HWND parent = nullptr);
 
 // Removes the quit messages waiting in this thread's queue; returns how many.
 int DrainQuitMessages();
 
 // Sends WM_DEVICECHANGE to the applet's hidden notification window as the
-// system would for an interface of `interfaceClass`; returns its answer.
-LRESULT SendDeviceChange(WPARAM event, const GUID& interfaceClass);
+// system would for a broadcast of `deviceType` naming `interfaceClass`;
+// returns its answer.
+LRESULT SendDeviceChange(WPARAM event, const GUID& interfaceClass, DWORD deviceType = 5);
 // The stack's device interface class.
 constexpr GUID kStackInterface = {
     0xC979FA8A, 0xC069, 0x4CC9, {0xAB, 0x25, 0x32, 0x9D, 0xE3, 0xCC, 0x27, 0x57}};
-constexpr wchar_t kNotificationWindowClass[] = L"{A7BAD5BD-4855-4021-83FF-B9E9170B4EE6}";
 
 // The window text of `window`.
 std::wstring WindowText(HWND window);
@@ -75,15 +84,22 @@ std::wstring WindowText(HWND window);
 // `condition` holds; returns whether it did.
 bool WaitUntil(const std::function<bool()>& condition);
 
+// Page controls, as a user works them.
+bool IsTicked(HWND page, int id);
+void Click(HWND page, int id);
+// Presses OK and waits for the sheet to close.
+void PressOk(HWND sheet);
+
 // The shown dialog box of this process with this caption (a message box), or
 // null.
 HWND FindDialogByCaption(const std::wstring& caption);
-// The longest text among a dialog's static controls: a message box's message.
-std::wstring MessageText(HWND box);
+// Waits for the message box with this caption, closes it with OK and
+// returns its message.
+std::wstring AnswerMessageBox(const std::wstring& caption);
 
 // Registry set-up of the test prefix.
-void DeleteRegistryTree(HKEY root, const wchar_t* path);
-void SetRegistryDword(HKEY root, const wchar_t* path, const wchar_t* name, DWORD value);
-void SetRegistryString(HKEY root, const wchar_t* path, const wchar_t* name, const std::wstring& value);
-// The value's type and bytes; type 0 when the value does not exist.
-std::pair<DWORD, std::wstring> ReadRegistryString(HKEY root, const wchar_t* path, const wchar_t* name);
+void DeleteRegistryTree(HKEY root, const char16_t* path);
+void SetRegistryDword(HKEY root, const char16_t* path, const char16_t* name, DWORD value);
+void SetRegistryString(HKEY root, const char16_t* path, const char16_t* name, const std::wstring& value);
+// The value's type and text; type 0 when the value does not exist.
+std::pair<DWORD, std::wstring> ReadRegistryString(HKEY root, const char16_t* path, const char16_t* name);

@@ -5,18 +5,9 @@
 
 #include "applet/StartPage.h"
 #include "res/resource.h"
-#include "win32/SheetRun.h"
+#include "win32/Win32SheetRun.h"
 
 namespace {
-
-// Exports never let an exception escape into the host.
-template <typename Body>
-void Guarded(Body body) noexcept {
-    try {
-        body();
-    } catch (...) {
-    }
-}
 
 void FillItemInfo(CPLINFO* info) {
     info->idIcon = IDI_APPLET;
@@ -38,18 +29,18 @@ extern "C" LONG APIENTRY CPlApplet(HWND hwndCPl, UINT message, LPARAM item, LPAR
         return 0;
     case CPL_DBLCLK:
         if (item != 0) return 1;
-        Guarded([&] { RunSettingsSheet(hwndCPl, 0); });
-        return 0;
+        // A run that a fault ended answers as a failed double click.
+        return RunSettingsSheet(hwndCPl, 0) ? 0 : 1;
     case CPL_NEWINQUIRE:
         // Answered without filling NEWCPLINFO: the host then uses CPL_INQUIRE.
         return 1;
     case CPL_STARTWPARMSW:
         // Without parameters the host goes on to CPL_DBLCLK; with them the
         // parameter text names the page to open, and the sheet is run here.
+        // The answer stays 1 even after a fault: 0 would make the host run
+        // the sheet again through CPL_DBLCLK.
         if (item != 0 || data == 0) return 0;
-        Guarded([&] {
-            RunSettingsSheet(hwndCPl, ParseStartPage(reinterpret_cast<const char16_t*>(data)));
-        });
+        RunSettingsSheet(hwndCPl, ParseStartPage(reinterpret_cast<const char16_t*>(data)));
         return 1;
     default:
         // CPL_SELECT, CPL_STOP, CPL_EXIT, CPL_STARTWPARMSA and unknown messages.
@@ -57,6 +48,4 @@ extern "C" LONG APIENTRY CPlApplet(HWND hwndCPl, UINT message, LPARAM item, LPAR
     }
 }
 
-extern "C" void WINAPI CPlDevPropRunModal(HWND parent) {
-    Guarded([&] { RunSettingsSheet(parent, 0); });
-}
+extern "C" void WINAPI CPlDevPropRunModal(HWND parent) { RunSettingsSheet(parent, 0); }

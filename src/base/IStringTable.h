@@ -3,7 +3,7 @@
 // resource library when one is loaded, else the applet's own resources).  An
 // id the module lacks gives the empty text.
 
-#include "applet/FixedText.h"
+#include "base/FixedText.h"
 
 class IStringTable {
 public:

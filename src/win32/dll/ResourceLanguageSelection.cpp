@@ -1,4 +1,4 @@
-#include "win32/ResourceLanguageSelection.h"
+#include "win32/dll/ResourceLanguageSelection.h"
 
 #include "locale/ResourceLanguage.h"
 #include "win32/Module.h"

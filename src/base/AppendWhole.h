@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "applet/FixedText.h"
+#include "base/FixedText.h"
 
 // Appends the parts in turn; false as soon as one does not fit whole.
 template <std::size_t Capacity>

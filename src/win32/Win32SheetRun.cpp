@@ -1,0 +1,56 @@
+#include "win32/Win32SheetRun.h"
+
+#include "applet/SheetRun.h"
+#include "win32/CPlPropSheet.h"
+#include "win32/NotificationWindow.h"
+#include "win32/Win32Registry.h"
+#include "win32/Win32Shell.h"
+#include "win32/Win32Stack.h"
+#include "win32/Win32StringTable.h"
+
+namespace {
+
+class Win32SheetHost final : public ISheetHost {
+public:
+    Win32SheetHost(PageServices& services, HWND parent, int startPage)
+        : services_(services), parent_(parent), startPage_(startPage) {}
+
+    void CreateNotificationWindow(CpropertySheetInfo& info) override { ::CreateNotificationWindow(info); }
+    void CloseNotificationWindow(CpropertySheetInfo& info) override { ::CloseNotificationWindow(info); }
+
+    bool ShowSheet(CpropertySheetInfo& info) override {
+        CPlPropSheet sheet(parent_, startPage_, services_);
+        sheet.SetSheetInfo(&info);
+        sheet.AddPages(services_.registry, services_.strings);
+        // OK, Cancel and closing all end the same way: what was applied, the
+        // pages have applied themselves.
+        sheet.DoModal(GetActiveWindow());
+        return !sheet.Faulted();
+    }
+
+private:
+    PageServices& services_;
+    HWND parent_;
+    int startPage_;
+};
+
+}  // namespace
+
+bool RunSettingsSheet(PageServices& services, HWND parent, int startPage) noexcept {
+    try {
+        Win32SheetHost host(services, parent, startPage);
+        return RunSettingsSheet(services.stack, services.registry, services.strings, host);
+    } catch (...) {
+        // The run has released everything on the way out.
+        return false;
+    }
+}
+
+bool RunSettingsSheet(HWND parent, int startPage) noexcept {
+    Win32Stack stack;
+    Win32Registry registry;
+    Win32StringTable strings;
+    Win32Shell shell;
+    PageServices services{stack, registry, strings, shell};
+    return RunSettingsSheet(services, parent, startPage);
+}

@@ -1,0 +1,154 @@
+// Properties of the resources that the code and the language libraries rely
+// on, checked in the built files (loaded as data, so no code of theirs runs):
+// every text, template and icon that resource.h names exists in every
+// language, the languages agree wherever the code depends on it, and the
+// texts that name registry keys are the system's keys.
+#include <gtest/gtest.h>
+
+#include "DialogTemplate.h"
+#include "ModuleResources.h"
+#include "TestSupport.h"
+#include "res/resource.h"
+
+#include <commctrl.h>
+
+#include <set>
+#include <string>
+
+namespace {
+
+// The ids resource.h defines, extracted by the build.
+const UINT kStringIds[] = {
+#include "StringIds.inc"
+};
+const UINT kDialogIds[] = {
+#include "DialogIds.inc"
+};
+const UINT kIconIds[] = {
+#include "IconIds.inc"
+};
+
+// Used as they stand in every language: the maker's name, the help topic
+// files and their folder format, and the key paths and value names.
+std::set<UINT> Untranslated() {
+    std::set<UINT> ids = {149, 158, 159, 287};
+    for (const auto& key : sys::kKeyTexts) ids.insert(key.id);
+    return ids;
+}
+// Texts that read the same in German.
+const std::set<UINT> kSameInGerman = {120, 121, 134, 253};  // Headset, Stereo, HCRP, Name
+
+std::wstring Text(HMODULE module, UINT id) {
+    const wchar_t* text = nullptr;
+    int length = LoadStringW(module, id, reinterpret_cast<LPWSTR>(&text), 0);
+    return length > 0 ? std::wstring(text, length) : std::wstring();
+}
+
+size_t Count(const std::wstring& text, const wchar_t* what) {
+    size_t count = 0;
+    for (size_t at = text.find(what); at != std::wstring::npos; at = text.find(what, at + 1)) ++count;
+    return count;
+}
+
+class Resources : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const wchar_t* file : {L"QuorvelCpl.dll", L"de-DE\\QuorvelCplde-DE.dll"}) {
+            HMODULE module = LoadLibraryExW(BesideTestProgram(file).c_str(), nullptr,
+                                            LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+            ASSERT_NE(module, nullptr) << "cannot load " << file << ": " << GetLastError();
+            languages_.push_back(module);
+        }
+        english_ = languages_[0];
+        german_ = languages_[1];
+    }
+    void TearDown() override {
+        for (HMODULE module : languages_) FreeLibrary(module);
+    }
+    std::vector<HMODULE> languages_;
+    HMODULE english_ = nullptr, german_ = nullptr;
+};
+
+TEST_F(Resources, EveryLanguageHasEveryNamedTextAndNoOther) {
+    const std::set<UINT> named(std::begin(kStringIds), std::end(kStringIds));
+    for (HMODULE module : languages_) {
+        EXPECT_EQ(StringIds(module), named);
+        for (UINT id : named) EXPECT_FALSE(Text(module, id).empty()) << id;
+    }
+}
+
+TEST_F(Resources, TranslationsKeepFormatsLinksAndTheTextsUsedAsTheyStand) {
+    const std::set<UINT> untranslated = Untranslated();
+    for (UINT id : kStringIds) {
+        SCOPED_TRACE(id);
+        std::wstring english = Text(english_, id), german = Text(german_, id);
+        if (untranslated.contains(id) || kSameInGerman.contains(id))
+            EXPECT_EQ(german, english);
+        else
+            EXPECT_NE(german, english) << "not translated";
+        for (const wchar_t* token : {L"%", L"<a>", L"</a>", L"\\"})
+            EXPECT_EQ(Count(german, token), Count(english, token)) << "token " << token;
+    }
+}
+
+TEST_F(Resources, KeyTextsNameTheSystemsKeysAndValues) {
+    for (const auto& key : sys::kKeyTexts) EXPECT_EQ(Text(english_, key.id), Wide(key.text)) << key.id;
+}
+
+TEST_F(Resources, TemplatesAgreeAcrossLanguagesInAllButTheirTexts) {
+    for (UINT id : kDialogIds) {
+        SCOPED_TRACE(id);
+        Dialog english = DialogResource(english_, id), german = DialogResource(german_, id);
+        EXPECT_EQ(english.signature, 0xFFFF) << "not an extended template";
+        EXPECT_EQ(english.style & DS_CONTEXTHELP, 0u);
+        EXPECT_FALSE(german.caption.empty());
+        EXPECT_EQ(std::tie(german.style, german.cx, german.cy, german.face, german.pointSize),
+                  std::tie(english.style, english.cx, english.cy, english.face, english.pointSize));
+        ASSERT_EQ(german.items.size(), english.items.size());
+        for (size_t i = 0; i < english.items.size(); ++i) {
+            const DialogItem &e = english.items[i], &g = german.items[i];
+            SCOPED_TRACE(testing::Message() << "control " << i << ", id " << e.id);
+            EXPECT_EQ(std::tie(g.id, g.windowClass, g.style, g.x, g.y, g.cx, g.cy, g.iconId),
+                      std::tie(e.id, e.windowClass, e.style, e.x, e.y, e.cx, e.cy, e.iconId));
+            // The pages handle link activation only from link controls.
+            bool link = e.windowClass == L"SYSLINK";
+            EXPECT_EQ(Count(e.text, L"<a>") == 1, link);
+            EXPECT_EQ(Count(g.text, L"<a>") == 1, link);
+        }
+    }
+}
+
+// The General page hides the "Proximity Pairing" group box as the third
+// control without an id; it must be the group box around checkbox 294.
+TEST_F(Resources, TheThirdUnnamedGeneralControlFramesProximityPairing) {
+    for (HMODULE module : languages_) {
+        Dialog page = DialogResource(module, 202);
+        std::vector<DialogItem> unnamed;
+        const DialogItem* checkbox = nullptr;
+        for (const auto& item : page.items) {
+            if (item.id == -1) unnamed.push_back(item);
+            if (item.id == 294) checkbox = &item;
+        }
+        ASSERT_GE(unnamed.size(), 3u);
+        ASSERT_NE(checkbox, nullptr);
+        const DialogItem& group = unnamed[2];
+        EXPECT_EQ(group.style & 0xF, static_cast<DWORD>(BS_GROUPBOX));
+        EXPECT_TRUE(group.x <= checkbox->x && checkbox->x + checkbox->cx <= group.x + group.cx &&
+                    group.y <= checkbox->y && checkbox->y + checkbox->cy <= group.y + group.cy);
+    }
+}
+
+TEST_F(Resources, EveryIconHas16_32And48PixelImagesInEveryLanguage) {
+    for (HMODULE module : languages_) {
+        for (UINT id : kIconIds) {
+            SCOPED_TRACE(id);
+            auto group = ResourceBytes(module, RT_GROUP_ICON, MAKEINTRESOURCEW(id));
+            ASSERT_GE(group.size(), 6u);
+            std::set<int> sizes;
+            for (size_t at = 6; at + 14 <= group.size(); at += 14) sizes.insert(group[at]);
+            EXPECT_EQ(sizes, (std::set<int>{16, 32, 48}));
+        }
+    }
+}
+
+}  // namespace
