@@ -4,7 +4,7 @@
 
 #include "settings/IRegistry.h"
 
-class Win32Registry final : public IRegistry {
+class Win32Registry : public IRegistry {
 public:
     long OpenKey(RegistryRoot root, const char16_t* path, std::uint32_t access,
                  RegistryHandle* key) override;

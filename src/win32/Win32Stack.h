@@ -3,7 +3,7 @@
 
 #include "stack/IBluetoothStack.h"
 
-class Win32Stack final : public IBluetoothStack {
+class Win32Stack : public IBluetoothStack {
 public:
     std::int32_t RegisterApplication() override;
     std::int32_t UnRegister() override;

@@ -3,6 +3,7 @@
 #include "FakeDialogView.h"
 #include "FakeEnvironment.h"
 #include "FakeStack.h"
+#include "base/Utf8.h"
 #include "pages/CDeviceGenProps.h"
 
 namespace {
@@ -90,27 +91,53 @@ TEST_F(GeneralPageTest, WithoutANameFromTheStackTheLastAppliedOrTheComputerNameI
     }
 }
 
-TEST_F(GeneralPageTest, NothingChangedStillSendsTheNameHighSpeedAndProximity) {
-    Open();
-    EXPECT_TRUE(Apply());
-    EXPECT_EQ(stack.calls, (std::vector<std::string>{"GetRadioStatus", "GetDiscoveryModeStatus",
-                                                     "SetDeviceFriendlyName", "SetHighSpeedStatus",
-                                                     "ProximityPairingOnOff"}));
-    EXPECT_EQ(stack.nameSent, "Desk PC");
-    EXPECT_EQ(stack.highSpeedSent, std::vector<bool>{true});
-    EXPECT_EQ(stack.proximitySent, std::vector<std::int32_t>{0});
-    EXPECT_EQ(StoredName(), u"Desk PC");
-    EXPECT_EQ(registry.GetValue(kUser, sys::kUserDefaultKey, sys::kHighSpeed)->type, reg::kDword);
-    EXPECT_TRUE(view.messages.empty());
-}
-
-TEST_F(GeneralPageTest, OnlyBlanksAreTrimmedFromTheName) {
-    Open();
-    Control(IDC_DEVICE_NAME).text = u"  \tKitchen PC \t  ";
-    EXPECT_TRUE(Apply());
-    EXPECT_EQ(stack.nameSent, "\tKitchen PC \t");
-    EXPECT_EQ(info.GetLocalDeviceName().view(), u"\tKitchen PC \t");
-    EXPECT_EQ(StoredName(), u"\tKitchen PC \t");
+// The apply step's stack calls and stored name: the toggles run only on a
+// difference, the name goes to the stack only with the radio on and to the
+// user's key only when discoverable, and only blanks are trimmed.
+TEST_F(GeneralPageTest, ApplySendsAndStoresWhatTheControlsSay) {
+    const std::string radio = "GetRadioStatus", discovery = "GetDiscoveryModeStatus", name = "SetDeviceFriendlyName";
+    const std::string speed = "SetHighSpeedStatus", proximity = "ProximityPairingOnOff";
+    const struct {
+        const char* what;
+        bool radioAtOpen, radio, discoverable;
+        std::u16string typed;
+        std::vector<std::string> calls;
+        std::u16string sent;  // also what the record keeps
+        std::optional<std::u16string> stored;
+    } cases[] = {
+        {"nothing changed", true, true, true, u"Desk PC", {radio, discovery, name, speed, proximity}, u"Desk PC", u"Desk PC"},
+        {"blanks around", true, true, true, u"  \tKitchen PC \t  ", {radio, discovery, name, speed, proximity},
+         u"\tKitchen PC \t", u"\tKitchen PC \t"},
+        {"radio off", true, false, true, u"Typed", {radio, "ToggleRadioOnOff", discovery, speed, proximity}, u"", std::nullopt},
+        {"not discoverable", true, true, false, u"Desk PC",
+         {radio, discovery, "ToggleDiscoverableOnOff", name, speed, proximity}, u"Desk PC", std::nullopt},
+        // 205 stays disabled while the radio was off, but its tick is applied.
+        {"radio on again", false, true, true, u"Desk PC",
+         {radio, "ToggleRadioOnOff", discovery, "ToggleDiscoverableOnOff", name, speed, proximity}, u"Desk PC", u"Desk PC"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        registry = MemoryRegistry();
+        registry.PutKey(kUser, sys::kUserProductKey);
+        stack = FakeStack();
+        stack.radioOn = stack.discoverable = c.radioAtOpen;
+        info.SetRadioOn(c.radioAtOpen);
+        info.SetDiscoverable(c.radioAtOpen);
+        info.SetLocalDeviceName(u"");
+        Open();
+        Control(IDC_RADIO_ON).checked = c.radio;
+        Control(IDC_DISCOVERABLE).checked = c.discoverable;
+        Control(IDC_DEVICE_NAME).text = c.typed;
+        EXPECT_TRUE(Apply());
+        EXPECT_EQ(stack.calls, c.calls);
+        EXPECT_EQ(Utf8ToUtf16(stack.nameSent), c.sent);
+        EXPECT_EQ(info.GetLocalDeviceName().view(), c.sent);
+        EXPECT_EQ(StoredName(), c.stored);
+        EXPECT_EQ(info.GetRadioOn(), c.radio ? 1 : 0);
+        EXPECT_EQ(stack.highSpeedSent, std::vector<bool>{true});
+        EXPECT_EQ(registry.GetValue(kUser, sys::kUserDefaultKey, sys::kHighSpeed)->type, reg::kDword);
+        EXPECT_TRUE(view.messages.empty());
+    }
 }
 
 TEST_F(GeneralPageTest, ANameOfBlanksKeepsTheSheetOpenOnTheNameBox) {
@@ -151,38 +178,6 @@ TEST_F(GeneralPageTest, ApplyFollowsTheStacksAvailabilityAtTheTimeOfApply) {
             EXPECT_EQ(stack.nameSent, "Desk PC");
         }
     }
-}
-
-TEST_F(GeneralPageTest, SwitchingTheRadioOffSendsNoNameAndStoresNoName) {
-    Open();
-    Control(IDC_RADIO_ON).checked = false;
-    EXPECT_TRUE(Apply());
-    EXPECT_TRUE(stack.Called("ToggleRadioOnOff"));
-    EXPECT_FALSE(stack.Called("SetDeviceFriendlyName"));
-    EXPECT_EQ(info.GetRadioOn(), 0);
-    EXPECT_FALSE(StoredName());
-    EXPECT_TRUE(HighSpeedStored());
-}
-
-TEST_F(GeneralPageTest, ARadioOffAtOpeningIsSwitchedOnAndDiscoverabilityStillApplied) {
-    info.SetRadioOn(0);
-    stack.radioOn = 0;
-    stack.discoverable = 0;
-    Open();
-    Control(IDC_RADIO_ON).checked = true;  // 205 stays disabled but keeps its tick
-    EXPECT_TRUE(Apply());
-    EXPECT_EQ(stack.calls[1], "ToggleRadioOnOff");
-    EXPECT_TRUE(stack.Called("ToggleDiscoverableOnOff"));
-    EXPECT_TRUE(stack.Called("SetDeviceFriendlyName"));
-    EXPECT_FALSE(Control(IDC_DISCOVERABLE).enabled);
-}
-
-TEST_F(GeneralPageTest, ClearingDiscoverableSendsTheNameButDoesNotStoreIt) {
-    Open();
-    Control(IDC_DISCOVERABLE).checked = false;
-    EXPECT_TRUE(Apply());
-    EXPECT_EQ(stack.nameSent, "Desk PC");
-    EXPECT_FALSE(StoredName());
 }
 
 TEST_F(GeneralPageTest, EachStackFailureIsShownAndEndsTheApply) {

@@ -14,95 +14,68 @@ constexpr char16_t kTopic[] = u"faq-btsettings.html";
 
 class HelpTopicTest : public RegistryTest {
 protected:
-    void PutTag(std::u16string_view tag) {
-        registry.PutString(RegistryRoot::CurrentUser, u"SOFTWARE\\Velmora\\Default", u"DefaultUserLang", tag);
+    void PutTag(std::u16string_view tag) { registry.PutString(kUser, sys::kLanguageKey, sys::kDefaultUserLang, tag); }
+    // What one call opened, or "" when it opened nothing.
+    std::u16string Open(const char16_t* format = kFolderFormat, const char16_t* topic = kTopic) {
+        platform.opened.clear();
+        int result = OpenHelpTopic(platform, registry, topic, format);
+        EXPECT_EQ(result, platform.opened.empty() ? 0 : 1);
+        return platform.opened.empty() ? u"" : platform.opened.front();
     }
-    int Open(const char16_t* format = kFolderFormat, const char16_t* topic = kTopic) {
-        return OpenHelpTopic(platform, registry, topic, format);
-    }
-    std::vector<std::u16string> Opened(std::u16string path) { return {std::move(path)}; }
 
     FakeHelpPlatform platform;
 };
 
-TEST_F(HelpTopicTest, TheTagFolderIsUsedWhenItExistsElseEnglish) {
-    PutTag(u"de-DE");
-    platform.existing = {u"C:\\Dir\\HelpFiles\\de-DE"};
-    EXPECT_EQ(Open(), 1);
-    EXPECT_EQ(platform.opened, Opened(u"C:\\Dir\\HelpFiles\\de-DE\\faq-btsettings.html"));
-
-    platform.existing.clear();
-    platform.opened.clear();
-    EXPECT_EQ(Open(), 1);
-    EXPECT_EQ(platform.opened, Opened(u"C:\\Dir\\HelpFiles\\en-US\\faq-btsettings.html"));
-    EXPECT_EQ(platform.existenceChecks.back(), u"C:\\Dir\\HelpFiles\\de-DE") << "en-US is not checked";
+TEST_F(HelpTopicTest, TheTagsFolderIsUsedWhenItExistsElseEnglish) {
+    const struct {
+        std::u16string tag, existing, opened;
+    } cases[] = {
+        {u"de-DE", u"C:\\Dir\\HelpFiles\\de-DE", u"C:\\Dir\\HelpFiles\\de-DE\\faq-btsettings.html"},
+        {u"de-DE", u"", u"C:\\Dir\\HelpFiles\\en-US\\faq-btsettings.html"},
+        // The empty tag names the help folder itself.
+        {u"", u"C:\\Dir\\HelpFiles\\", u"C:\\Dir\\HelpFiles\\faq-btsettings.html"},
+        {u"", u"", u"C:\\Dir\\HelpFiles\\en-US\\faq-btsettings.html"},
+    };
+    for (const auto& c : cases) {
+        PutTag(c.tag);
+        platform.existing = {c.existing};
+        EXPECT_EQ(Open(), c.opened);
+    }
+    EXPECT_EQ(platform.existenceChecks.back(), u"C:\\Dir\\HelpFiles\\") << "en-US is not checked";
 }
 
-TEST_F(HelpTopicTest, TheEmptyTagTakesTopicsFromTheHelpFolderItself) {
-    PutTag(u"");
-    platform.existing = {u"C:\\Dir\\HelpFiles\\"};
-    EXPECT_EQ(Open(), 1);
-    EXPECT_EQ(platform.opened, Opened(u"C:\\Dir\\HelpFiles\\faq-btsettings.html"));
-
-    platform.existing.clear();
-    platform.opened.clear();
-    EXPECT_EQ(Open(), 1);
-    EXPECT_EQ(platform.opened, Opened(u"C:\\Dir\\HelpFiles\\en-US\\faq-btsettings.html"));
-}
-
-TEST_F(HelpTopicTest, NothingOpensWithoutTheAppletFolder) {
+TEST_F(HelpTopicTest, NothingOpensWithoutTheAppletsFolder) {
     platform.appletPath.reset();
-    EXPECT_EQ(Open(), 0);
+    EXPECT_EQ(Open(), u"");
     platform.appletPath = Text260(u"QuorvelCpl.dll");
-    EXPECT_EQ(Open(), 0);
-    EXPECT_TRUE(platform.opened.empty());
+    EXPECT_EQ(Open(), u"");
 }
 
 // The format may come from a language library: its first %s takes the
 // folder, and no other % sequence means anything.
 TEST_F(HelpTopicTest, OnlyTheFirstPercentSOfTheFormatIsReplaced) {
-    EXPECT_EQ(Open(u"%s\\Hilfe %d%n%%\\%s\\"), 1);
-    EXPECT_EQ(Open(u"D:\\Help\\"), 1);
-    EXPECT_EQ(Open(u"%x%s\\HelpFiles\\%"), 1);
-    EXPECT_EQ(platform.opened, (std::vector<std::u16string>{
-                                   u"C:\\Dir\\Hilfe %d%n%%\\%s\\en-US\\faq-btsettings.html",
-                                   u"D:\\Help\\en-US\\faq-btsettings.html",
-                                   u"%xC:\\Dir\\HelpFiles\\%en-US\\faq-btsettings.html",
-                               }));
+    EXPECT_EQ(Open(u"%s\\Hilfe %d%n%%\\%s\\"), u"C:\\Dir\\Hilfe %d%n%%\\%s\\en-US\\faq-btsettings.html");
+    EXPECT_EQ(Open(u"D:\\Help\\"), u"D:\\Help\\en-US\\faq-btsettings.html");
+    EXPECT_EQ(Open(u"%x%s\\HelpFiles\\%"), u"%xC:\\Dir\\HelpFiles\\%en-US\\faq-btsettings.html");
 }
 
+// A path that does not fit 260 units is never opened cut, and a tag folder
+// that would not fit is not even looked for.
 TEST_F(HelpTopicTest, APathLongerThanTheBufferIsNeverOpened) {
-    // "C:\Dir" + "\HelpFiles\" + "en-US" + "\" + topic: 6 + 11 + 5 + 1 + 19 = 42
-    // units; the topic is padded to a total of 259 (fits) and 260 (does not).
-    for (std::size_t total : {259u, 260u}) {
-        std::u16string topic(total - 42 + 19, u't');
-        platform.opened.clear();
-        EXPECT_EQ(Open(kFolderFormat, topic.c_str()), total == 259 ? 1 : 0);
-        EXPECT_EQ(platform.opened.size(), total == 259 ? 1u : 0u);
-        if (!platform.opened.empty()) {
-            EXPECT_EQ(platform.opened[0].size(), 259u);
-        }
-    }
+    // "C:\Dir\HelpFiles\en-US\" is 23 units: a topic of 236 fits, 237 does not.
+    EXPECT_EQ(Open(kFolderFormat, std::u16string(236, u't').c_str()).size(), 259u);
+    EXPECT_EQ(Open(kFolderFormat, std::u16string(237, u't').c_str()), u"");
 
-    // A folder too long for the format: nothing is built from a cut folder.
     std::u16string folder = u"C:\\" + std::u16string(250, u'd');
     platform.appletPath = Text260(folder + u"\\Q.dll");
-    platform.opened.clear();
-    EXPECT_EQ(Open(), 0);
-    EXPECT_TRUE(platform.opened.empty());
-}
+    EXPECT_EQ(Open(), u"") << "the format does not fit the folder";
 
-TEST_F(HelpTopicTest, ATagFolderThatWouldNotFitFallsBackToEnglish) {
-    // A base of 245 units takes "en-US", "\" and "t.html" (257 units), but
-    // not the 19-character tag, whose cut form must not even be looked for.
-    std::u16string folder = u"C:\\" + std::u16string(245 - 3 - 11, u'd');
-    std::u16string base = folder + u"\\HelpFiles\\";
+    folder = u"C:\\" + std::u16string(231, u'd');  // a base of 245 units
     platform.appletPath = Text260(folder + u"\\QuorvelCpl.dll");
-    platform.existing = {base + u"de-DE-x-privat"};
     PutTag(u"de-DE-x-private-abc");
-    EXPECT_EQ(Open(kFolderFormat, u"t.html"), 1);
+    platform.existenceChecks.clear();
+    EXPECT_EQ(Open(kFolderFormat, u"t.html"), folder + u"\\HelpFiles\\en-US\\t.html");
     EXPECT_TRUE(platform.existenceChecks.empty());
-    EXPECT_EQ(platform.opened, Opened(base + u"en-US\\t.html"));
 }
 
 }  // namespace

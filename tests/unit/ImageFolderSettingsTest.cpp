@@ -5,51 +5,43 @@
 
 namespace {
 
-constexpr char16_t kKey[] = u"Software\\Velmora\\Default\\FileSharing\\BIPServerPath";
-
-}  // namespace
+constexpr auto kKey = sys::kImageFolderKey;
+constexpr char16_t kPictures[] = u"C:\\Users\\Alice\\Pictures";
 
 class ImageFolderSettingsTest : public RegistryTest {
 protected:
-    void Put(std::uint32_t type, std::string_view bytes) {
-        registry.PutValue(kUser, kKey, u"Alice", type, bytes);
-    }
+    void Put(std::uint32_t type, std::string_view bytes) { registry.PutValue(kUser, kKey, u"Alice", type, bytes); }
     std::u16string Get() { return std::u16string(GetImageFolderPath(registry, folders).view()); }
     std::optional<MemoryRegistry::Value> Stored() { return registry.GetValue(kUser, kKey, u"Alice"); }
 };
 
-TEST_F(ImageFolderSettingsTest, GetTakesTheUsersAcceptableValue) {
-    registry.PutString(kUser, kKey, u"Alice", u"D:\\Images");
+TEST_F(ImageFolderSettingsTest, GetTakesOnlyAWholeTerminatedTextThatFits) {
+    EXPECT_EQ(Get(), kPictures) << "no key";
+    EXPECT_FALSE(registry.HasKey(kUser, kKey)) << "reading never creates the key";
     registry.PutString(kUser, kKey, u"Bob", u"D:\\Bob");
-    EXPECT_EQ(Get(), u"D:\\Images");
-    registry.PutString(kUser, kKey, u"Alice", u"%PICS%", reg::kExpandSz);
-    EXPECT_EQ(Get(), u"%PICS%");
-    Put(reg::kSz, "");
-    EXPECT_EQ(Get(), u"");
-    std::u16string longest(259, u'p');  // 520 bytes with the terminator
-    registry.PutString(kUser, kKey, u"Alice", longest);
-    EXPECT_EQ(Get(), longest);
-    EXPECT_EQ(registry.KeyRequests().back().access, reg::kReadWrite);
-}
-
-TEST_F(ImageFolderSettingsTest, GetFallsBackToMyPicturesThenTheSystemDrive) {
-    EXPECT_EQ(Get(), u"C:\\Users\\Alice\\Pictures");
-    EXPECT_FALSE(registry.HasKey(kUser, kKey));  // reading never creates the key
-    const std::string rejected[] = {
-        Utf16Bytes(u"D:\\x") + std::string(2, '\0') + "z",  // odd size
-        Utf16Bytes(u"D:\\x"),                              // no terminator
-        Utf16Bytes(std::u16string(260, u'p') + u'\0'),      // over 520 bytes
+    auto text = [](std::u16string_view value) { return Utf16Bytes(std::u16string(value) + u'\0'); };
+    const struct {
+        std::uint32_t type;
+        std::string bytes;
+        std::u16string path;
+    } cases[] = {
+        {reg::kSz, text(u"D:\\Images"), u"D:\\Images"},
+        {reg::kExpandSz, text(u"%PICS%"), u"%PICS%"},
+        {reg::kSz, "", u""},
+        {reg::kSz, text(std::u16string(259, u'p')), std::u16string(259, u'p')},  // 520 bytes
+        {reg::kSz, text(std::u16string(260, u'p')), kPictures},                  // over 520 bytes
+        {reg::kSz, text(u"D:\\x") + "z", kPictures},                             // odd size
+        {reg::kSz, Utf16Bytes(u"D:\\x"), kPictures},                             // no terminator
+        {reg::kBinary, text(u"D:\\x"), kPictures},
     };
-    for (const std::string& bytes : rejected) {
-        Put(reg::kSz, bytes);
-        EXPECT_EQ(Get(), u"C:\\Users\\Alice\\Pictures") << bytes.size();
+    for (const auto& c : cases) {
+        Put(c.type, c.bytes);
+        EXPECT_EQ(Get(), c.path) << c.bytes.size();
     }
-    Put(reg::kBinary, Utf16Bytes(std::u16string(u"D:\\x\0", 5)));
-    EXPECT_EQ(Get(), u"C:\\Users\\Alice\\Pictures");
+    EXPECT_EQ(registry.KeyRequests().back().access, reg::kReadWrite);
 
-    registry.PutString(kUser, kKey, u"Alice", u"D:\\Images");
     folders.userName.reset();
-    EXPECT_EQ(Get(), u"C:\\Users\\Alice\\Pictures");
+    EXPECT_EQ(Get(), kPictures);
     folders.myPictures.reset();
     EXPECT_EQ(Get(), u"C:\\");
 }
@@ -59,7 +51,6 @@ TEST_F(ImageFolderSettingsTest, SetCreatesTheKeyAndReplacesTheValue) {
     EXPECT_EQ(Stored()->type, reg::kSz);
     EXPECT_EQ(Stored()->bytes, Utf16Bytes(std::u16string(u"E:\\New\0", 7)));
     EXPECT_TRUE(registry.KeyRequests().back().create);
-    EXPECT_EQ(registry.KeyRequests().back().access, reg::kReadWrite);
 
     registry.PutString(kUser, kKey, u"Alice", u"%OLD%", reg::kExpandSz);
     EXPECT_TRUE(SetImageFolderPath(registry, folders, u"F:\\"));
@@ -76,15 +67,15 @@ TEST_F(ImageFolderSettingsTest, SetRefusesWithoutLosingTheStoredFolder) {
     folders.userName.reset();
     EXPECT_FALSE(SetImageFolderPath(registry, folders, u"E:\\New"));
     EXPECT_EQ(Stored()->bytes, Utf16Bytes(std::u16string(u"D:\\Keep\0", 8)));
-
     registry.RefuseCreate(kUser, kKey);
     EXPECT_FALSE(SetImageFolderPath(registry, folders, u"E:\\New"));
 
     folders.userName = Text260(u"Alice");
-    MemoryRegistry fresh;  // an unacceptable old value is overwritten, not deleted
-    fresh.PutValue(kUser, kKey, u"Alice", reg::kBinary, "junk");
-    fresh.RefuseDelete(kUser, kKey);
-    EXPECT_TRUE(SetImageFolderPath(fresh, folders, u"E:\\New"));
-    EXPECT_EQ(fresh.GetValue(kUser, kKey, u"Alice")->type, reg::kSz);
-    EXPECT_EQ(fresh.OpenHandleCount(), 0u);
+    registry = MemoryRegistry();  // an unacceptable old value is overwritten, not deleted
+    Put(reg::kBinary, "junk");
+    registry.RefuseDelete(kUser, kKey);
+    EXPECT_TRUE(SetImageFolderPath(registry, folders, u"E:\\New"));
+    EXPECT_EQ(Stored()->type, reg::kSz);
 }
+
+}  // namespace

@@ -53,7 +53,6 @@ long MemoryRegistry::OpenKey(RegistryRoot root, const char16_t* path, std::uint3
     requests_.push_back({false, root, path ? path : u"", access});
     *key = 0;
     std::u16string id = KeyId(root, path ? path : u"");
-    if (refuseOpen_.count(id)) return reg::kAccessDenied;
     if (id.find(u'\\') != std::u16string::npos && !keys_.count(id)) return reg::kFileNotFound;
     return Issue(id, access, key);
 }
@@ -154,10 +153,6 @@ std::optional<MemoryRegistry::Value> MemoryRegistry::GetValue(RegistryRoot root,
     auto value = key->second.find(Folded(name));
     if (value == key->second.end()) return std::nullopt;
     return value->second;
-}
-
-void MemoryRegistry::RefuseOpen(RegistryRoot root, std::u16string_view path) {
-    refuseOpen_.insert(KeyId(root, path));
 }
 
 void MemoryRegistry::RefuseCreate(RegistryRoot root, std::u16string_view path) {

@@ -4,7 +4,7 @@
 // a key creates its parents, a query with no buffer reports the size, and a
 // buffer that is too small gives kMoreData and copies nothing.  Access masks
 // are enforced (query needs KEY_QUERY_VALUE, writes KEY_SET_VALUE).  Tests can
-// make a key refuse opening or creating, see every open and create request,
+// make a key refuse creating or deleting, see every open and create request,
 // and check that no handle is left open.
 
 #include <cstdint>
@@ -28,6 +28,7 @@ public:
         RegistryRoot root = RegistryRoot::CurrentUser;
         std::u16string path;
         std::uint32_t access = 0;
+        bool operator==(const KeyRequest&) const = default;
     };
 
     long OpenKey(RegistryRoot root, const char16_t* path, std::uint32_t access,
@@ -54,7 +55,6 @@ public:
     bool HasKey(RegistryRoot root, std::u16string_view path) const;
     std::optional<Value> GetValue(RegistryRoot root, std::u16string_view path,
                                   std::u16string_view name) const;
-    void RefuseOpen(RegistryRoot root, std::u16string_view path);
     void RefuseCreate(RegistryRoot root, std::u16string_view path);
     void RefuseDelete(RegistryRoot root, std::u16string_view path);
 
@@ -79,7 +79,7 @@ private:
 
     std::map<std::u16string, std::map<std::u16string, Value>> keys_;
     std::map<RegistryHandle, Handle> handles_;
-    std::set<std::u16string> refuseOpen_, refuseCreate_, refuseDelete_;
+    std::set<std::u16string> refuseCreate_, refuseDelete_;
     std::vector<KeyRequest> requests_;
     RegistryHandle nextHandle_ = 0x100;
 };

@@ -17,35 +17,36 @@ std::u16string Library(std::u16string_view tag) {
 
 class ResourceLanguageTest : public RegistryTest {
 protected:
-    // The languages tried when only the user's interface language is set.
-    std::vector<LangId> TriedFor(LangId userUi) {
-        platform.userUi = userUi;
-        CResourceLanguage language(platform, registry);
-        language.SelectResourceLanguage();
-        return platform.languagesTried;
-    }
-    // The first language tried for the system's interface language, with
-    // every other candidate 0 (a user interface language of 0 is passed over
-    // at once); 0 when nothing was tried.
-    LangId SystemUiLanguageTried() {
+    // Runs one selection; returns the languages tried.
+    std::vector<LangId> Select() {
         platform.languagesTried.clear();
         CResourceLanguage language(platform, registry);
         language.SelectResourceLanguage();
-        return platform.languagesTried.empty() ? 0 : platform.languagesTried.front();
-    }
-    void PutResourceLocale(std::uint32_t type, std::string_view bytes) {
-        registry.PutValue(RegistryRoot::CurrentUser, kResourceLocaleKey, u"", type, bytes);
+        current = language.CurrentLanguage();
+        library = language.Library() ? platform.PathOf(language.Library()) : u"";
+        libraryIsCurrent = language.Library() != 0 && platform.currentResourceModule == language.Library();
+        return platform.languagesTried;
     }
 
     FakeLanguagePlatform platform;  // outlives every CResourceLanguage of a test
+    LangId current = 0;
+    std::u16string library;
+    bool libraryIsCurrent = false;
 };
 
-TEST_F(ResourceLanguageTest, SublanguagesFallBackToTheNeutralAndTheDefaultForm) {
-    EXPECT_EQ(TriedFor(0x0C07), (std::vector<LangId>{0x0C07, 0x0007, 0x0407}));
-    platform.languagesTried.clear();
-    EXPECT_EQ(TriedFor(0x0407), (std::vector<LangId>{0x0407, 0x0007}));
-    platform.languagesTried.clear();
-    EXPECT_EQ(TriedFor(0x0007), (std::vector<LangId>{0x0007, 0x0407}));
+TEST_F(ResourceLanguageTest, EachCandidateFallsBackToItsNeutralAndDefaultForms) {
+    const struct {
+        LangId userUi;
+        std::vector<LangId> tried;
+    } cases[] = {
+        {0x0C07, {0x0C07, 0x0007, 0x0407}},
+        {0x0407, {0x0407, 0x0007}},
+        {0x0007, {0x0007, 0x0407}},
+    };
+    for (const auto& c : cases) {
+        platform.userUi = c.userUi;
+        EXPECT_EQ(Select(), c.tried) << c.userUi;
+    }
 }
 
 TEST_F(ResourceLanguageTest, CandidatesAreTriedInOrderUntilALibraryLoads) {
@@ -54,135 +55,96 @@ TEST_F(ResourceLanguageTest, CandidatesAreTriedInOrderUntilALibraryLoads) {
     platform.userDefault = 0x0413;
     platform.systemDefault = 0x0409;
     platform.installed = {Library(u"en-US")};
-    CResourceLanguage language(platform, registry);
-    language.SelectResourceLanguage();
+    EXPECT_EQ(Select(), (std::vector<LangId>{0x0C07, 0x0007, 0x0407, 0x0C0C, 0x000C, 0x040C, 0x0413,
+                                             0x0013, 0x0409}));
+    EXPECT_EQ(current, 0x0409);
+    EXPECT_EQ(library, Library(u"en-US"));
+    EXPECT_TRUE(libraryIsCurrent);
 
-    EXPECT_EQ(platform.languagesTried, (std::vector<LangId>{0x0C07, 0x0007, 0x0407, 0x0C0C, 0x000C,
-                                                            0x040C, 0x0413, 0x0013, 0x0409}));
-    EXPECT_EQ(language.CurrentLanguage(), 0x0409);
-    ASSERT_NE(language.Library(), 0u);
-    EXPECT_EQ(platform.PathOf(language.Library()), Library(u"en-US"));
-    EXPECT_EQ(platform.currentResourceModule, language.Library());
-}
-
-TEST_F(ResourceLanguageTest, ARegionalFormFindsTheLibraryOfTheDefaultForm) {
-    platform.userUi = 0x0C0C;
+    platform.userUi = 0x0C0C;  // a regional form finds its default form's library
     platform.installed = {Library(u"fr-FR")};
-    CResourceLanguage language(platform, registry);
-    language.SelectResourceLanguage();
-
+    platform.loadAttempts.clear();
+    Select();
     EXPECT_EQ(platform.loadAttempts, (std::vector<std::u16string>{Library(u"fr-CA"), Library(u"fr-FR")}))
         << "the neutral form has no country and is not loaded";
-    EXPECT_EQ(language.CurrentLanguage(), 0x040C);
-    EXPECT_EQ(platform.currentResourceModule, language.Library());
+    EXPECT_EQ(current, 0x040C);
 }
 
 TEST_F(ResourceLanguageTest, WithoutAnyLibraryTheHostLanguageOrEnglishIsCurrent) {
     platform.userUi = 0x0407;
-    platform.systemUi = 0x040C;
-    platform.userDefault = 0x0413;
     platform.systemDefault = 0x0409;
     for (LangId host : {LangId{0x0416}, LangId{0}}) {
         platform.hostTranslation = host;
-        platform.loadAttempts.clear();
-        CResourceLanguage language(platform, registry);
-        EXPECT_EQ(language.FallbackLanguage(), host);
-        language.SelectResourceLanguage();
-        EXPECT_EQ(language.CurrentLanguage(), host ? host : 0x0409);
-        EXPECT_EQ(language.Library(), 0u);
-        EXPECT_FALSE(platform.loadAttempts.empty());
+        Select();
+        EXPECT_EQ(current, host ? host : 0x0409);
+        EXPECT_EQ(library, u"");
     }
     EXPECT_EQ(platform.currentResourceModule, 0u);
     EXPECT_TRUE(platform.freed.empty());
 }
 
-TEST_F(ResourceLanguageTest, SystemInterfaceLanguageComesFromTheFunctionThenTheSystemFamily) {
-    registry.PutString(RegistryRoot::CurrentUser, kResourceLocaleKey, u"", u"0000040C");
+// Without the function, 9x-family systems name their interface language in
+// ResourceLocale as hexadecimal text, and NT-family ones in ntdll's version.
+TEST_F(ResourceLanguageTest, TheSystemInterfaceLanguageHasThreeSources) {
+    registry.PutString(kUser, kResourceLocaleKey, u"", u"0000040C");
     platform.ntdll = 0x0413;
     platform.win9x = true;
     platform.systemUi = 0x0407;
-    EXPECT_EQ(SystemUiLanguageTried(), 0x0407) << "the function wins wherever it exists";
+    EXPECT_EQ(Select().front(), 0x0407) << "the function wins wherever it exists";
     platform.systemUi.reset();
-    EXPECT_EQ(SystemUiLanguageTried(), 0x040C) << "9x family: the ResourceLocale key";
+    EXPECT_EQ(Select().front(), 0x040C);
     platform.win9x = false;
-    EXPECT_EQ(SystemUiLanguageTried(), 0x0413) << "NT family: ntdll's version resource";
-    EXPECT_TRUE(registry.KeyRequests().size() == 1 && registry.KeyRequests()[0].access == reg::kRead);
+    EXPECT_EQ(Select().front(), 0x0413);
 }
 
 TEST_F(ResourceLanguageTest, ResourceLocaleIsReadAsHexadecimalLanguage) {
     platform.systemUi.reset();
     platform.win9x = true;
-    EXPECT_EQ(SystemUiLanguageTried(), 0) << "no key";
-
-    struct Case {
+    EXPECT_TRUE(Select().empty()) << "no key";
+    const struct {
         std::uint32_t type;
-        std::u16string text;
+        std::string bytes;
         LangId expected;
+    } cases[] = {
+        {reg::kSz, Utf16Bytes(std::u16string(u"00000407\0", 9)), 0x0407},
+        {reg::kSz, Utf16Bytes(std::u16string(u"  0x413\0", 8)), 0x0413},
+        {reg::kSz, Utf16Bytes(std::u16string(u"c0c and more\0", 13)), 0x0C0C},  // as "%x" reads it
+        {reg::kSz, Utf16Bytes(u"0000000000000407"), 0x0407},                   // 32 bytes, no terminator
+        {reg::kSz, Utf16Bytes(std::u16string(u"German\0", 7)), 0},
+        {reg::kSz, Utf16Bytes(std::u16string(u"-407\0", 5)), 0},
+        {reg::kSz, Utf16Bytes(std::u16string(u"10407\0", 6)), 0},  // beyond 16 bits, not 0x0407
+        {reg::kSz, Utf16Bytes(std::u16string(16, u'0') + u"407"), 0},  // more than 32 bytes
+        {reg::kExpandSz, Utf16Bytes(std::u16string(u"407\0", 4)), 0},
+        {reg::kDword, std::string("\x07\x04\0\0", 4), 0},
     };
-    const Case cases[] = {
-        {reg::kSz, u"00000407", 0x0407},
-        {reg::kSz, u"c0c", 0x0C0C},
-        {reg::kSz, u"  0x413", 0x0413},
-        {reg::kSz, u"407 and more", 0x0407},  // as "%x", up to the first other character
-        {reg::kSz, u"", 0},
-        {reg::kSz, u"German", 0},
-        {reg::kSz, u"-407", 0},
-        {reg::kSz, u"10407", 0},  // beyond 16 bits: no language, not 0x0407
-        {reg::kSz, std::u16string(15, u'0') + u"407", 0},  // more than 32 bytes with the terminator
-        {reg::kExpandSz, u"407", 0},
-    };
-    for (const Case& c : cases) {
-        registry.PutString(RegistryRoot::CurrentUser, kResourceLocaleKey, u"", c.text, c.type);
-        EXPECT_EQ(SystemUiLanguageTried(), c.expected) << std::string(c.text.begin(), c.text.end());
+    for (const auto& c : cases) {
+        registry.PutValue(kUser, kResourceLocaleKey, u"", c.type, c.bytes);
+        std::vector<LangId> tried = Select();
+        EXPECT_EQ(tried.empty() ? 0 : tried.front(), c.expected) << c.bytes.size();
     }
-    PutResourceLocale(reg::kDword, std::string("\x07\x04\0\0", 4));
-    EXPECT_EQ(SystemUiLanguageTried(), 0) << "REG_DWORD";
-    PutResourceLocale(reg::kSz, Utf16Bytes(u"0000000000000407"));  // 32 bytes, no terminator
-    EXPECT_EQ(SystemUiLanguageTried(), 0x0407);
-    PutResourceLocale(reg::kSz, Utf16Bytes(std::u16string(u"407")));  // fits, no terminator
-    EXPECT_EQ(SystemUiLanguageTried(), 0x0407);
+    EXPECT_EQ(registry.KeyRequests().back().access, reg::kRead);
 }
 
-TEST_F(ResourceLanguageTest, LibraryIsNamedAfterTheAppletInALanguageFolderBesideIt) {
+// A path that does not fit 260 units is no path: it is never cut into another.
+TEST_F(ResourceLanguageTest, TheLibraryIsNamedAfterTheAppletBesideItOrNotLoadedAtAll) {
     platform.userUi = 0x040C;
-    platform.appletPath = Text260(u"C:\\Dir\\QuorvelCpl.DLL");
-    CResourceLanguage(platform, registry).SelectResourceLanguage();
-    platform.appletPath = Text260(u"D:\\My.Apps\\Quorvel.Cpl.dll");
-    CResourceLanguage(platform, registry).SelectResourceLanguage();
-    platform.appletPath = Text260(u"D:\\Apps\\QuorvelCpl");
-    CResourceLanguage(platform, registry).SelectResourceLanguage();
-    platform.appletPath = Text260(u"QuorvelCpl.dll");  // no folder to look in
-    CResourceLanguage(platform, registry).SelectResourceLanguage();
+    // The folder takes "\fr-FR\Qfr-FR.dll" (17 units) to 259 units; one more does not fit.
+    const std::u16string folder = u"C:\\" + std::u16string(239, u'a');
+    for (const std::u16string& applet :
+         {std::u16string(u"C:\\Dir\\QuorvelCpl.DLL"), std::u16string(u"D:\\My.Apps\\Quorvel.Cpl.dll"),
+          std::u16string(u"D:\\Apps\\QuorvelCpl"), std::u16string(u"QuorvelCpl.dll"), folder + u"\\Q.dll",
+          folder + u"a\\Q.dll"}) {
+        platform.appletPath = Text260(applet);
+        Select();
+    }
     platform.appletPath.reset();
-    CResourceLanguage(platform, registry).SelectResourceLanguage();
-
+    Select();
     EXPECT_EQ(platform.loadAttempts, (std::vector<std::u16string>{
                                          u"C:\\Dir\\fr-FR\\QuorvelCplfr-FR.dll",
                                          u"D:\\My.Apps\\fr-FR\\Quorvel.Cplfr-FR.dll",
                                          u"D:\\Apps\\fr-FR\\QuorvelCplfr-FR.dll",
+                                         folder + u"\\fr-FR\\Qfr-FR.dll",
                                      }));
-}
-
-TEST_F(ResourceLanguageTest, ALibraryPathLongerThanTheBufferIsNeverLoaded) {
-    platform.userUi = 0x0407;
-    // Folder + "\de-DE\QuorvelCplde-DE.dll" (26 units) of exactly 259 units
-    // fits with its terminator; one more unit does not.
-    for (std::size_t folderUnits : {233u, 234u}) {
-        std::u16string folder = u"C:\\" + std::u16string(folderUnits - 3, u'a');
-        platform.appletPath = Text260(folder + u"\\QuorvelCpl.dll");
-        platform.installed = {folder + u"\\de-DE\\QuorvelCplde-DE.dll"};
-        platform.loadAttempts.clear();
-        CResourceLanguage language(platform, registry);
-        language.SelectResourceLanguage();
-        if (folderUnits == 233) {
-            ASSERT_EQ(platform.loadAttempts.size(), 1u);
-            EXPECT_EQ(platform.loadAttempts[0].size(), 259u);
-            EXPECT_NE(language.Library(), 0u);
-        } else {
-            EXPECT_TRUE(platform.loadAttempts.empty());
-            EXPECT_EQ(language.Library(), 0u);
-        }
-    }
 }
 
 // The applet's resources never come from a freed library: a replaced library
@@ -201,10 +163,8 @@ TEST_F(ResourceLanguageTest, LibrariesAreFreedOnceAndNeverWhileCurrent) {
         second = language.Library();
         EXPECT_EQ(platform.currentResourceModule, second);
         EXPECT_EQ(platform.freed, std::vector<LibraryHandle>{first});
-
         language.Release();
         language.Release();
-        EXPECT_EQ(language.Library(), 0u);
         EXPECT_EQ(platform.currentResourceModule, 0u);
     }
     EXPECT_EQ(platform.freed, (std::vector<LibraryHandle>{first, second}));

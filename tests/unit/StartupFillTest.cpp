@@ -6,15 +6,11 @@
 
 namespace {
 
-constexpr char16_t kProductDefault[] = u"SOFTWARE\\Velmora\\Quorvel\\Default";
-constexpr char16_t kFileSharing[] = u"SOFTWARE\\Velmora\\Default\\FileSharing";
-
 class StartupFillTest : public RegistryTest {
 protected:
     void Fill() {
-        FillSheetInfoAtStartup(info, registry, strings, [this](CpropertySheetInfo&) {
-            stack.calls.emplace_back("<notification window>");
-        });
+        FillSheetInfoAtStartup(info, registry, strings,
+                               [this](CpropertySheetInfo&) { stack.Note("<notification window>"); });
     }
 
     FakeStack stack;
@@ -53,40 +49,23 @@ TEST_F(StartupFillTest, ConvertsTheStacksUtf8NameAndCutsWhatDoesNotFit) {
     stack.friendlyName = "K\xC3\xBC" "che \xE2\x82\xAC";  // "Küche €"
     Fill();
     EXPECT_EQ(info.GetLocalDeviceName().view(), u"K\u00FCche \u20AC");
-
-    CpropertySheetInfo longName(&stack);
     stack.friendlyName = std::string(259, 'x');
-    FillSheetInfoAtStartup(longName, registry, strings, {});
-    EXPECT_EQ(longName.GetLocalDeviceName().view().size(), 259u);
+    Fill();
+    EXPECT_EQ(info.GetLocalDeviceName().view().size(), 259u);
 }
 
-TEST_F(StartupFillTest, TakesContentProtectionProximityAndHighSpeedFromTheirKeys) {
-    registry.PutDword(kMachine, kProductDefault, u"SCMS-T", 1);
-    registry.PutDword(kMachine, u"SOFTWARE\\Velmora\\Quorvel\\Default\\Proximity Pairing", u"State", 3);
-    registry.PutDword(kMachine, kProductDefault, u"HighSpeed", 1);
-    registry.PutDword(kUser, u"Software\\Velmora\\Quorvel\\Default", u"HighSpeed", 0);
+TEST_F(StartupFillTest, CopiesTheRegistrysValuesIntoTheRecord) {
+    registry.PutDword(kMachine, sys::kMachineDefaultKey, sys::kScmst, 1);
+    registry.PutDword(kMachine, sys::kMachineProximityKey, sys::kProximityState, 3);
+    registry.PutDword(kUser, sys::kUserDefaultKey, sys::kHighSpeed, 0);
+    registry.PutDword(kUser, sys::kFileSharingKey, sys::kOpenArrivedImage, 1);
+    registry.PutValue(kUser, sys::kFileSharingKey, sys::kTPassword, reg::kBinary, "QZX");
+    registry.PutDword(kMachine, sys::kFileSharingKey, sys::kDisableObexServers, 1);
+    registry.PutString(kMachine, sys::kFileSharingKey, sys::kFtspath, u"D:\\Exchange");
     Fill();
     EXPECT_TRUE(info.GetContentProtectionOn());
     EXPECT_EQ(info.GetProximityPairingState(), 3u);
-    EXPECT_FALSE(info.GetHighSpeedOn()) << "the user's switch wins over the machine default";
-}
-
-TEST_F(StartupFillTest, WithoutAnyKeysTheDefaultsStayAndTheUserSharingKeyIsCreated) {
-    Fill();
-    EXPECT_FALSE(info.GetContentProtectionOn());
-    EXPECT_EQ(info.GetProximityPairingState(), 0u);
-    EXPECT_TRUE(info.GetHighSpeedOn());
-    EXPECT_TRUE(info.GetExchangeFolderPath().empty());
-    EXPECT_TRUE(info.GetTransferPassword().empty()) << "the default password shows only at the next start";
-    EXPECT_TRUE(registry.HasKey(kUser, kFileSharing));
-}
-
-TEST_F(StartupFillTest, CopiesTheFileSharingValuesIntoTheRecord) {
-    registry.PutDword(kUser, kFileSharing, u"OpenArrivedImage", 1);
-    registry.PutValue(kUser, kFileSharing, u"TPassword", reg::kBinary, "QZX");
-    registry.PutDword(kMachine, kFileSharing, u"DisableObexServers", 1);
-    registry.PutString(kMachine, kFileSharing, u"Ftspath", u"D:\\Exchange");
-    Fill();
+    EXPECT_FALSE(info.GetHighSpeedOn());
     EXPECT_EQ(info.GetOpenArrivedImage(), 1u);
     EXPECT_EQ(info.GetTransferPasswordRequired(), 0u);
     EXPECT_EQ(info.GetTransferPassword().view(), u"QZX");

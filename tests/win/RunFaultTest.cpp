@@ -1,8 +1,8 @@
 // Faults in a real run: an exception at a step of the start-up fill or in a
 // page's apply ends the run, and nothing is left behind: no window, no
 // registration with the stand-ins, no open registry key.  The run is driven
-// through the applet's own shell, linked into this program, with a stack and
-// a registry that pass through to the real ones and throw at a chosen step.
+// through the applet's own shell, linked into this program, with the real
+// stack and registry, one step of which throws.
 
 #include <gtest/gtest.h>
 
@@ -21,83 +21,48 @@ namespace {
 
 struct InjectedFault {};
 
-// Counts the steps of both decorators; the step at `throwingStep` throws.
-struct FaultPlan {
-    int steps = 0;
-    int throwingStep = -1;
-    void Step() {
-        if (steps++ == throwingStep) throw InjectedFault{};
-    }
-};
-
-#define PASS_THROUGH(Name, Parameters, Arguments) \
-    std::int32_t Name Parameters override {       \
-        plan_.Step();                             \
-        return real_.Name Arguments;              \
-    }
-
-class FaultingStack final : public IBluetoothStack {
+// The real stack, throwing at the named operation instead of calling it.
+class FaultingStack final : public Win32Stack {
 public:
-    explicit FaultingStack(FaultPlan& plan) : plan_(plan) {}
-    PASS_THROUGH(RegisterApplication, (), ())
-    // Unregistration is part of the teardown under test; it never throws here.
-    std::int32_t UnRegister() override { return real_.UnRegister(); }
-    PASS_THROUGH(ObexRegisterApplication, (), ())
-    std::int32_t ObexUnRegister() override { return real_.ObexUnRegister(); }
-    PASS_THROUGH(GetRadioStatus, (std::int32_t* on), (on))
-    PASS_THROUGH(GetDiscoveryModeStatus, (std::int32_t* on), (on))
-    PASS_THROUGH(GetConnectivityStatus, (std::int32_t* on), (on))
-    PASS_THROUGH(ToggleRadioOnOff, (), ())
-    PASS_THROUGH(ToggleDiscoverableOnOff, (), ())
-    PASS_THROUGH(ToggleConnectivityState, (), ())
-    PASS_THROUGH(GetDeviceFriendlyName, (_VMR_LOCAL_DEVICE_INFO* info), (info))
-    PASS_THROUGH(SetDeviceFriendlyName, (_VMR_LOCAL_DEVICE_INFO* info), (info))
-    PASS_THROUGH(GetLocalDeviceInfo, (_VMR_LOCAL_DEVICE_INFO* info), (info))
-    PASS_THROUGH(GetLocalFirmwareVersion, (std::uint32_t* version), (version))
-    PASS_THROUGH(SetHighSpeedStatus, (bool on), (on))
-    PASS_THROUGH(ProximityPairingOnOff, (std::int32_t state), (state))
-    PASS_THROUGH(SetScmstValue, (bool on), (on))
-    PASS_THROUGH(SetFtpServerRootFolder, (_OBEX_OBJECT_T* folder), (folder))
-    PASS_THROUGH(ObexServersActivate, (), ())
-    PASS_THROUGH(ObexServersDeActivate, (), ())
-    PASS_THROUGH(OppSetServerConfig, (_VMR_OPP_CONFIG_DATA* config), (config))
+    explicit FaultingStack(std::string faulting) : faulting_(std::move(faulting)) {}
+    std::int32_t RegisterApplication() override { return Step("RegisterApplication", [&] { return Win32Stack::RegisterApplication(); }); }
+    std::int32_t GetDeviceFriendlyName(_VMR_LOCAL_DEVICE_INFO* info) override {
+        return Step("GetDeviceFriendlyName", [&] { return Win32Stack::GetDeviceFriendlyName(info); });
+    }
+    std::int32_t SetHighSpeedStatus(bool on) override {
+        return Step("SetHighSpeedStatus", [&] { return Win32Stack::SetHighSpeedStatus(on); });
+    }
 
 private:
-    FaultPlan& plan_;
-    Win32Stack real_;
+    template <typename Call>
+    std::int32_t Step(const char* operation, Call call) {
+        if (faulting_ == operation) throw InjectedFault{};
+        return call();
+    }
+    std::string faulting_;
 };
 
-// The real registry, counting the keys it leaves open.
-class FaultingRegistry final : public IRegistry {
+// The real registry, counting the keys it leaves open and throwing at the
+// read of the named value.
+class FaultingRegistry final : public Win32Registry {
 public:
-    explicit FaultingRegistry(FaultPlan& plan) : plan_(plan) {}
+    explicit FaultingRegistry(const char16_t* faulting) : faulting_(faulting ? faulting : u"") {}
     int openKeys = 0;
 
     long OpenKey(RegistryRoot root, const char16_t* path, std::uint32_t access, RegistryHandle* key) override {
-        plan_.Step();
-        return Counted(real_.OpenKey(root, path, access, key));
+        return Counted(Win32Registry::OpenKey(root, path, access, key));
     }
     long CreateKey(RegistryRoot root, const char16_t* path, std::uint32_t access, RegistryHandle* key) override {
-        plan_.Step();
-        return Counted(real_.CreateKey(root, path, access, key));
+        return Counted(Win32Registry::CreateKey(root, path, access, key));
     }
     long QueryValue(RegistryHandle key, const char16_t* name, std::uint32_t* type, void* data,
                     std::uint32_t* size) override {
-        plan_.Step();
-        return real_.QueryValue(key, name, type, data, size);
-    }
-    long SetValue(RegistryHandle key, const char16_t* name, std::uint32_t type, const void* data,
-                  std::uint32_t size) override {
-        plan_.Step();
-        return real_.SetValue(key, name, type, data, size);
-    }
-    long DeleteValue(RegistryHandle key, const char16_t* name) override {
-        plan_.Step();
-        return real_.DeleteValue(key, name);
+        if (name && faulting_ == name) throw InjectedFault{};
+        return Win32Registry::QueryValue(key, name, type, data, size);
     }
     long CloseKey(RegistryHandle key) override {
         --openKeys;
-        return real_.CloseKey(key);
+        return Win32Registry::CloseKey(key);
     }
 
 private:
@@ -105,78 +70,54 @@ private:
         if (result == reg::kSuccess) ++openKeys;
         return result;
     }
-    FaultPlan& plan_;
-    Win32Registry real_;
+    std::u16string faulting_;
 };
 
-class RunFaultTest : public ::testing::Test {
-protected:
-    void SetUp() override {
+TEST(RunFaults, AFaultInTheFillOrInAnApplyEndsTheRunAndLeavesNothingBehind) {
+    LoadedApplet applet;
+    // The shell linked into this program takes its templates, texts and
+    // manifest from the applet's file, as the applet's own shell does.
+    TheModule().SetInstance(applet.module());
+    SetRegistryDword(HKEY_CURRENT_USER, sys::kUserDefaultKey, sys::kHighSpeed, 1);  // read by the fill
+    const struct {
+        const char* where;
+        const char* stackOperation;
+        const char16_t* registryValue;
+    } faults[] = {
+        {"nowhere", "", nullptr},
+        {"the registration", "RegisterApplication", nullptr},
+        {"a stack read after the window exists", "GetDeviceFriendlyName", nullptr},
+        {"a registry read with a key open", nullptr, sys::kHighSpeed},
+        {"the General page's apply", "SetHighSpeedStatus", nullptr},
+    };
+    for (const auto& fault : faults) {
+        SCOPED_TRACE(fault.where);
         VmrStubReset();
-        // The shell linked into this program takes its templates, texts and
-        // manifest from the applet's file, as the applet's own shell does.
-        TheModule().SetInstance(applet.module());
-    }
-    void TearDown() override { TheModule().SetInstance(nullptr); }
-
-    // Runs the sheet, pressing OK once it shows, with the plan's fault.
-    bool RunWithFault(FaultPlan& plan, FaultingRegistry& registry) {
-        FaultingStack stack(plan);
+        FaultingStack stack(fault.stackOperation ? fault.stackOperation : "");
+        FaultingRegistry registry(fault.registryValue);
         Win32StringTable strings;
         Win32Shell shell;
         PageServices services{stack, registry, strings, shell};
-        SheetWatcher watcher([](HWND sheet) {
-            PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
-            EXPECT_TRUE(WaitUntil([&] { return !IsWindow(sheet); })) << "the sheet stayed open";
-        });
-        return RunSettingsSheet(services, nullptr, 0);
-    }
-
-    static void ExpectNothingLeft(const FaultingRegistry& registry) {
+        bool completed = false;
+        {
+            SheetWatcher watcher([](HWND sheet) {
+                PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+                EXPECT_TRUE(WaitUntil([&] { return !IsWindow(sheet); })) << "the sheet stayed open";
+            });
+            completed = RunSettingsSheet(services, nullptr, 0);
+        }
+        EXPECT_EQ(completed, std::string(fault.where) == "nowhere");
         EXPECT_EQ(VmrStubGetState("registered"), 0);
         EXPECT_EQ(VmrStubGetState("obexRegistered"), 0);
         EXPECT_EQ(FindWindowW(Wide(sys::kNotificationWindowClass), nullptr), nullptr);
         EXPECT_EQ(registry.openKeys, 0);
         EXPECT_LE(DrainQuitMessages(), 1);
     }
-
-    LoadedApplet applet;
-};
-
-TEST_F(RunFaultTest, AFaultInTheFillOrInAnApplyEndsTheRunAndLeavesNothingBehind) {
-    // A clean run counts the steps: the fill's, then the General page's apply.
-    FaultPlan clean;
-    FaultingRegistry cleanRegistry(clean);
-    ASSERT_TRUE(RunWithFault(clean, cleanRegistry));
-    ExpectNothingLeft(cleanRegistry);
-    const int cleanSteps = clean.steps;
-
-    const struct {
-        const char* where;
-        int step;
-    } faults[] = {
-        {"registration", 0},
-        {"a stack read after the window exists", 5},
-        {"a registry read", 12},
-        {"the General page's apply", cleanSteps - 2},
-    };
-    for (const auto& fault : faults) {
-        SCOPED_TRACE(fault.where);
-        VmrStubReset();
-        FaultPlan plan;
-        plan.throwingStep = fault.step;
-        FaultingRegistry registry(plan);
-        EXPECT_FALSE(RunWithFault(plan, registry));
-        EXPECT_GT(plan.steps, fault.step) << "the fault was never reached";
-        ExpectNothingLeft(registry);
-    }
+    TheModule().SetInstance(nullptr);
 
     // And the applet runs again in this process.
     VmrStubReset();
-    SheetWatcher watcher;
-    applet.export_<void(WINAPI*)(HWND)>("CPlDevPropRunModal")(nullptr);
-    EXPECT_TRUE(watcher.SawSheet());
-    EXPECT_EQ(DrainQuitMessages(), 1);
+    RunSheet(applet, {});
 }
 
 }  // namespace
