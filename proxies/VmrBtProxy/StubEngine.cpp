@@ -12,15 +12,9 @@ constexpr std::uint32_t kLocalLap = 0xDA7113;
 constexpr std::uint8_t kLocalUap = 0x7D;
 constexpr std::uint16_t kLocalNap = 0x021A;
 
-std::string ComputerNameUtf8() {
-    wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
-    DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
-    if (!GetComputerNameW(name, &size)) return "Computer";
-    char utf8[kStackNameBytes] = {};
-    int bytes = WideCharToMultiByte(CP_UTF8, 0, name, static_cast<int>(size), utf8,
-                                    sizeof utf8 - 1, nullptr, nullptr);
-    return std::string(utf8, bytes > 0 ? static_cast<std::size_t>(bytes) : 0);
-}
+// The adapter's name as a user might have set it: not plain ASCII, so that
+// the UTF-8 conversions on the way show.
+constexpr char kLocalName[] = "B\xC3\xBCro-PC";
 
 _SPP_PORT_INFO MakePort(std::uint64_t address, std::uint32_t comPort, std::uint16_t kind,
                         const char* remoteName) {
@@ -56,10 +50,11 @@ void StubEngine::reset() {
         {"obexRegistered", 0}, {"obexServersActive", 1}, {"sppReportedCount", -1},
         {"lap", kLocalLap},  {"uap", kLocalUap},       {"nap", kLocalNap},
     };
-    texts_ = {{"friendlyName", ComputerNameUtf8()}, {"ftpRootFolder", ""}};
+    texts_ = {{"friendlyName", kLocalName}, {"ftpRootFolder", ""}};
     ports_ = {
         MakePort(PackDeviceAddress(0x3C4D5E, 0x2B, 0x0A1B), 5, kSppPortOutgoing, "Pocket Phone"),
         MakePort(PackDeviceAddress(0x778899, 0x66, 0x0C0D), 6, kSppPortIncoming, "Field Scanner"),
+        MakePort(PackDeviceAddress(0x10E2F3, 0x4A, 0x00C4), 8, kSppPortOutgoing, "M\xC3\xA9lanie's Car Kit"),
     };
 }
 

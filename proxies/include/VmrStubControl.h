@@ -14,8 +14,9 @@
 #define VMR_STUB_API extern "C" __declspec(dllimport)
 #endif
 
-// Back to the starting state (radio on, discoverable, connectable, the
-// computer's name, two serial ports), with an empty log and no scripts.
+// Back to the starting state (radio on, discoverable, connectable, the name
+// "Büro-PC", serial ports COM5 and COM8 outgoing and COM6 incoming), with an
+// empty log and no scripts.
 VMR_STUB_API void WINAPI VmrStubReset(void);
 
 // The next `times` calls of `operation` return `result` instead of their

@@ -1,12 +1,21 @@
 #pragma once
-// The My Bluetooth Services page: the computer's Bluetooth name and the services it offers.
+// The My Bluetooth Services page: the computer's Bluetooth name and the fixed
+// list of services it offers, built once when the page is first shown.
 
 #include "applet/CpropertySheetInfo.h"
 #include "pages/PageServices.h"
 #include "pages/PropertyPage.h"
-#include "res/resource.h"
 
 class CDeviceBthServices : public PropertyPage, public CpropertySheetInfoRef {
 public:
-    explicit CDeviceBthServices(PageServices&) : PropertyPage(IDD_BTH_SERVICES) {}
+    explicit CDeviceBthServices(PageServices& services);
+
+    void OnInitDialog(IDialogView& view) override;
+    void OnHelp(IDialogView& view) override;
+    bool OnNotify(IDialogView& view, const ControlNotification& notification) override;
+
+private:
+    void OpenHelp(const char16_t* topic);
+
+    PageServices& services_;
 };

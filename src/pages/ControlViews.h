@@ -3,6 +3,8 @@
 // IDialogView.  Each kind of control has a small view of its own, so a page
 // that needs a new kind adds a view without touching the pages that do not.
 
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "base/FixedText.h"
@@ -25,4 +27,29 @@ public:
     // Selects the whole text of an edit box, scrolls the caret into view and
     // moves the focus there.
     virtual void SelectAllAndFocus() = 0;
+};
+
+// A list view in report mode.  Items and columns are addressed by index;
+// every column is left aligned.
+class IListView {
+public:
+    virtual ~IListView() = default;
+
+    virtual void InsertColumn(int column, std::u16string_view header, int width) = 0;
+    // Adds the bits to the list's extended style, keeping the others.
+    virtual void AddExtendedStyle(std::uint32_t style) = 0;
+
+    virtual int ItemCount() const = 0;
+    virtual void DeleteAllItems() = 0;
+    // Inserts an item with the text of its first column; its index, or -1.
+    virtual int InsertItem(int item, std::u16string_view text) = 0;
+    virtual void SetItemData(int item, std::intptr_t data) = 0;
+    virtual void SetSubItemText(int item, int column, std::u16string_view text) = 0;
+
+    // The first selected item, or -1.
+    virtual int SelectedItem() const = 0;
+    // None when the item cannot be read.
+    virtual std::optional<std::intptr_t> ItemData(int item) const = 0;
+    // At most 259 units.
+    virtual Text260 SubItemText(int item, int column) const = 0;
 };

@@ -18,8 +18,9 @@ class IDialogView {
 public:
     virtual ~IDialogView() = default;
 
-    // The control with this id; the view stays valid as long as this object.
+    // The control with this id; each view stays valid as long as this object.
     virtual IControlView& Control(int id) = 0;
+    virtual IListView& ListView(int id) = 0;
     // Hides the n-th (1-based) child window without a control id, counted in
     // template order.
     virtual void HideUnnamedChild(int n) = 0;

@@ -4,6 +4,7 @@
 // use a fake.  Results are the proxies' 32-bit signed statuses, unchanged.
 
 #include <cstdint>
+#include <vector>
 
 #include "stack/StackRecords.h"
 
@@ -38,4 +39,15 @@ public:
     virtual std::int32_t ObexServersActivate() = 0;
     virtual std::int32_t ObexServersDeActivate() = 0;
     virtual std::int32_t OppSetServerConfig(_VMR_OPP_CONFIG_DATA* config) = 0;
+
+    // The serial ports.  The stack fills a byte array of kSppPortArrayBytes
+    // that travels in a VARIANT; the Win32 side makes and releases it and
+    // hands back a copy of what the array holds after the call.  A negative
+    // result is failure: the stack's own, or kSppArrayUnavailable when the
+    // array could not be made or read.  `records` is then empty.
+    virtual std::int32_t GetSppPortInfo(std::uint32_t* count, std::vector<std::uint8_t>* records) = 0;
+    virtual std::int32_t DeactivateService(_BTH_ADDR_T* address, std::uint16_t kind,
+                                           std::uint32_t comPort) = 0;
 };
+
+constexpr std::int32_t kSppArrayUnavailable = static_cast<std::int32_t>(0x8007000E);  // E_OUTOFMEMORY

@@ -1,5 +1,6 @@
 #include "win32/Win32DialogView.h"
 
+#include <commctrl.h>
 #include <prsht.h>
 
 #include <string>
@@ -15,6 +16,16 @@ const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const 
 bool IsUnnamed(HWND control) {
     int id = GetDlgCtrlID(control);
     return id == -1 || id == 0xFFFF;
+}
+
+// The item structure of a text: the list copies the text during the call.
+LVITEMW TextItem(int item, int column, std::u16string& text) {
+    LVITEMW entry{};
+    entry.mask = LVIF_TEXT;
+    entry.iItem = item;
+    entry.iSubItem = column;
+    entry.pszText = reinterpret_cast<wchar_t*>(text.data());
+    return entry;
 }
 
 }  // namespace
@@ -50,8 +61,74 @@ void Win32ControlView::SelectAllAndFocus() {
     SetFocus(control_);
 }
 
+void Win32ListView::InsertColumn(int column, std::u16string_view header, int width) {
+    std::u16string text(header);
+    LVCOLUMNW entry{};
+    entry.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+    entry.fmt = LVCFMT_LEFT;
+    entry.cx = width;
+    entry.pszText = reinterpret_cast<wchar_t*>(text.data());
+    SendMessageW(list_, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&entry));
+}
+
+void Win32ListView::AddExtendedStyle(std::uint32_t style) {
+    LRESULT current = SendMessageW(list_, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+    SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, current | style);
+}
+
+int Win32ListView::ItemCount() const { return static_cast<int>(SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0)); }
+
+void Win32ListView::DeleteAllItems() { SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0); }
+
+int Win32ListView::InsertItem(int item, std::u16string_view text) {
+    std::u16string copy(text);
+    LVITEMW entry = TextItem(item, 0, copy);
+    return static_cast<int>(SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry)));
+}
+
+void Win32ListView::SetItemData(int item, std::intptr_t data) {
+    LVITEMW entry{};
+    entry.mask = LVIF_PARAM;
+    entry.iItem = item;
+    entry.lParam = data;
+    SendMessageW(list_, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&entry));
+}
+
+void Win32ListView::SetSubItemText(int item, int column, std::u16string_view text) {
+    std::u16string copy(text);
+    LVITEMW entry = TextItem(item, column, copy);
+    SendMessageW(list_, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&entry));
+}
+
+int Win32ListView::SelectedItem() const {
+    return static_cast<int>(SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+std::optional<std::intptr_t> Win32ListView::ItemData(int item) const {
+    LVITEMW entry{};
+    entry.mask = LVIF_PARAM;
+    entry.iItem = item;
+    if (!SendMessageW(list_, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&entry))) return std::nullopt;
+    return entry.lParam;
+}
+
+Text260 Win32ListView::SubItemText(int item, int column) const {
+    Text260 text;
+    LVITEMW entry{};
+    entry.iSubItem = column;
+    entry.pszText = reinterpret_cast<wchar_t*>(text.data());
+    entry.cchTextMax = static_cast<int>(text.capacity());
+    SendMessageW(list_, LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&entry));
+    text.terminate();
+    return text;
+}
+
 IControlView& Win32DialogView::Control(int id) {
     return controls_.try_emplace(id, GetDlgItem(page_, id)).first->second;
+}
+
+IListView& Win32DialogView::ListView(int id) {
+    return lists_.try_emplace(id, GetDlgItem(page_, id)).first->second;
 }
 
 void Win32DialogView::HideUnnamedChild(int n) {

@@ -24,11 +24,31 @@ private:
     HWND control_;
 };
 
+class Win32ListView final : public IListView {
+public:
+    explicit Win32ListView(HWND list) : list_(list) {}
+
+    void InsertColumn(int column, std::u16string_view header, int width) override;
+    void AddExtendedStyle(std::uint32_t style) override;
+    int ItemCount() const override;
+    void DeleteAllItems() override;
+    int InsertItem(int item, std::u16string_view text) override;
+    void SetItemData(int item, std::intptr_t data) override;
+    void SetSubItemText(int item, int column, std::u16string_view text) override;
+    int SelectedItem() const override;
+    std::optional<std::intptr_t> ItemData(int item) const override;
+    Text260 SubItemText(int item, int column) const override;
+
+private:
+    HWND list_;
+};
+
 class Win32DialogView final : public IDialogView {
 public:
     explicit Win32DialogView(HWND page) : page_(page) {}
 
     IControlView& Control(int id) override;
+    IListView& ListView(int id) override;
     void HideUnnamedChild(int n) override;
     void MarkChanged() override;
     void MarkUnchanged() override;
@@ -39,4 +59,5 @@ private:
     HWND page_;
     // One view per id, so that references handed out stay valid.
     std::map<int, Win32ControlView> controls_;
+    std::map<int, Win32ListView> lists_;
 };

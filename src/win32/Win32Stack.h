@@ -30,4 +30,6 @@ public:
     std::int32_t ObexServersActivate() override;
     std::int32_t ObexServersDeActivate() override;
     std::int32_t OppSetServerConfig(_VMR_OPP_CONFIG_DATA* config) override;
+    std::int32_t GetSppPortInfo(std::uint32_t* count, std::vector<std::uint8_t>* records) override;
+    std::int32_t DeactivateService(_BTH_ADDR_T* address, std::uint16_t kind, std::uint32_t comPort) override;
 };

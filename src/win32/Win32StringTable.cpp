@@ -4,10 +4,11 @@
 
 #include "win32/Module.h"
 
-Text260 Win32StringTable::Load(unsigned id) const {
-    Text260 text;
-    LoadStringW(TheModule().ResourceInstance(), id, reinterpret_cast<wchar_t*>(text.data()),
-                static_cast<int>(text.capacity()));
-    text.terminate();
+std::u16string Win32StringTable::Load(unsigned id, std::size_t units) const {
+    if (units == 0) return {};
+    std::u16string text(units, u'\0');
+    int length = LoadStringW(TheModule().ResourceInstance(), id, reinterpret_cast<wchar_t*>(text.data()),
+                             static_cast<int>(units));
+    text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
     return text;
 }

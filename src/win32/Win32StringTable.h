@@ -5,5 +5,6 @@
 // Texts from the current resource module's string table.
 class Win32StringTable final : public IStringTable {
 public:
-    Text260 Load(unsigned id) const override;
+    using IStringTable::Load;
+    std::u16string Load(unsigned id, std::size_t units) const override;
 };

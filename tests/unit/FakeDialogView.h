@@ -3,6 +3,7 @@
 // with the state the templates give them, and a record of what the page
 // asked of the window and the shell.
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -28,6 +29,53 @@ struct FakeControl final : IControlView {
     void SelectAllAndFocus() override { ++focused; }
 };
 
+struct FakeListView final : IListView {
+    struct Row {
+        std::vector<std::u16string> cells{1};
+        std::intptr_t data = 0;
+    };
+    std::vector<std::pair<std::u16string, int>> columns;  // header, width
+    std::uint32_t extendedStyle = 0;
+    std::vector<Row> rows;
+    int selected = -1;
+
+    std::u16string Cell(int row, int column) const {
+        const auto& cells = rows.at(static_cast<std::size_t>(row)).cells;
+        return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)] : u"";
+    }
+    bool Has(int row) const { return row >= 0 && static_cast<std::size_t>(row) < rows.size(); }
+
+    void InsertColumn(int, std::u16string_view header, int width) override { columns.emplace_back(header, width); }
+    void AddExtendedStyle(std::uint32_t style) override { extendedStyle |= style; }
+    int ItemCount() const override { return static_cast<int>(rows.size()); }
+    void DeleteAllItems() override {
+        rows.clear();
+        selected = -1;
+    }
+    int InsertItem(int item, std::u16string_view text) override {
+        item = std::min(std::max(item, 0), ItemCount());
+        rows.insert(rows.begin() + item, Row{{std::u16string(text)}});
+        return item;
+    }
+    void SetItemData(int item, std::intptr_t data) override {
+        if (Has(item)) rows[static_cast<std::size_t>(item)].data = data;
+    }
+    void SetSubItemText(int item, int column, std::u16string_view text) override {
+        if (!Has(item)) return;
+        auto& cells = rows[static_cast<std::size_t>(item)].cells;
+        if (cells.size() <= static_cast<std::size_t>(column)) cells.resize(static_cast<std::size_t>(column) + 1);
+        cells[static_cast<std::size_t>(column)] = text;
+    }
+    int SelectedItem() const override { return selected; }
+    std::optional<std::intptr_t> ItemData(int item) const override {
+        if (!Has(item)) return std::nullopt;
+        return rows[static_cast<std::size_t>(item)].data;
+    }
+    Text260 SubItemText(int item, int column) const override {
+        return Has(item) ? Text260(Cell(item, column)) : Text260();
+    }
+};
+
 struct ShownMessage {
     MessageOwner owner;
     std::u16string text;
@@ -38,13 +86,17 @@ struct ShownMessage {
 class FakeDialogView final : public IDialogView {
 public:
     std::map<int, FakeControl> controls;
+    std::map<int, FakeListView> lists;
     std::vector<int> hiddenUnnamed;
     int changed = 0, unchanged = 0;
     std::vector<ShownMessage> messages;
 
     FakeControl& control(int id) { return controls[id]; }
 
+    FakeListView& list(int id) { return lists[id]; }
+
     IControlView& Control(int id) override { return controls[id]; }
+    IListView& ListView(int id) override { return lists[id]; }
     void HideUnnamedChild(int n) override { hiddenUnnamed.push_back(n); }
     void MarkChanged() override { ++changed; }
     void MarkUnchanged() override { ++unchanged; }

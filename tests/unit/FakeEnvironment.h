@@ -30,9 +30,10 @@ public:
     FakeStringTable() {
         for (const auto& [id, text] : sys::kKeyTexts) texts[id] = text;
     }
-    Text260 Load(unsigned id) const override {
+    using IStringTable::Load;
+    std::u16string Load(unsigned id, std::size_t units) const override {
         auto found = texts.find(id);
-        return Text260(found == texts.end() ? TextOf(id) : found->second);
+        return (found == texts.end() ? TextOf(id) : found->second).substr(0, units ? units - 1 : 0);
     }
 };
 

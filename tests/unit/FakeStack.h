@@ -69,11 +69,36 @@ public:
         proximitySent.push_back(state);
         return Log("ProximityPairingOnOff");
     }
-    std::int32_t SetScmstValue(bool) override { return Log("SetScmstValue"); }
+    std::vector<bool> scmstSent;
+    std::int32_t SetScmstValue(bool on) override {
+        scmstSent.push_back(on);
+        return Log("SetScmstValue");
+    }
     std::int32_t SetFtpServerRootFolder(_OBEX_OBJECT_T*) override { return Log("SetFtpServerRootFolder"); }
     std::int32_t ObexServersActivate() override { return Log("ObexServersActivate"); }
     std::int32_t ObexServersDeActivate() override { return Log("ObexServersDeActivate"); }
     std::int32_t OppSetServerConfig(_VMR_OPP_CONFIG_DATA*) override { return Log("OppSetServerConfig"); }
+
+    // The port array as the stack fills it, and the count it reports.
+    std::vector<std::uint8_t> portBytes;
+    std::uint32_t portCount = 0;
+    struct Deactivation {
+        _BTH_ADDR_T address;
+        std::uint16_t kind;
+        std::uint32_t port;
+    };
+    std::vector<Deactivation> deactivated;
+
+    std::int32_t GetSppPortInfo(std::uint32_t* count, std::vector<std::uint8_t>* records) override {
+        std::int32_t result = Log("GetSppPortInfo");
+        *count = result < 0 ? 0 : portCount;
+        *records = result < 0 ? std::vector<std::uint8_t>{} : portBytes;
+        return result;
+    }
+    std::int32_t DeactivateService(_BTH_ADDR_T* address, std::uint16_t kind, std::uint32_t port) override {
+        deactivated.push_back({*address, kind, port});
+        return Log("DeactivateService");
+    }
 
     // Puts another component's step into the same log, so that one order
     // covers both; it can be the throwing call too.

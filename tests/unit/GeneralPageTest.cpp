@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "FakeDialogView.h"
-#include "FakeEnvironment.h"
-#include "FakeStack.h"
+#include "PageFixture.h"
 #include "base/Utf8.h"
 #include "pages/CDeviceGenProps.h"
 
@@ -10,7 +8,7 @@ namespace {
 
 const std::u16string kUnavailable = TextOf(IDS_DEVICE_UNAVAILABLE_NOT_SAVED);
 
-class GeneralPageTest : public RegistryTest {
+class GeneralPageTest : public PageFixture {
 protected:
     void SetUp() override {
         info.SetStackAvailable(true);
@@ -43,12 +41,7 @@ protected:
         EXPECT_EQ(view.messages[0].flags, flags);
     }
 
-    FakeStack stack;
-    CpropertySheetInfo info{&stack};
-    FakeShell shell;
-    PageServices services{stack, registry, strings, shell};
     CDeviceGenProps page{services};
-    FakeDialogView view;
 };
 
 TEST_F(GeneralPageTest, OpensWithTheRecordsStateAndHidesProximityPairing) {

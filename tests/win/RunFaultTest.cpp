@@ -79,6 +79,8 @@ TEST(RunFaults, AFaultInTheFillOrInAnApplyEndsTheRunAndLeavesNothingBehind) {
     // manifest from the applet's file, as the applet's own shell does.
     TheModule().SetInstance(applet.module());
     SetRegistryDword(HKEY_CURRENT_USER, sys::kUserDefaultKey, sys::kHighSpeed, 1);  // read by the fill
+    // The Audio/Video page applies after the General page, unless that failed.
+    SetRegistryDword(HKEY_LOCAL_MACHINE, sys::kMachineDefaultKey, sys::kIsScmstSupported, 1);
     const struct {
         const char* where;
         const char* stackOperation;
@@ -101,12 +103,14 @@ TEST(RunFaults, AFaultInTheFillOrInAnApplyEndsTheRunAndLeavesNothingBehind) {
         bool completed = false;
         {
             SheetWatcher watcher([](HWND sheet) {
+                PropSheet_SetCurSel(sheet, nullptr, 5);
                 PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
                 EXPECT_TRUE(WaitUntil([&] { return !IsWindow(sheet); })) << "the sheet stayed open";
             });
             completed = RunSettingsSheet(services, nullptr, 0);
         }
         EXPECT_EQ(completed, std::string(fault.where) == "nowhere");
+        EXPECT_EQ(StubLog().find("BtSetSCMSTValue") != std::string::npos, completed) << "applied past a fault";
         EXPECT_EQ(VmrStubGetState("registered"), 0);
         EXPECT_EQ(VmrStubGetState("obexRegistered"), 0);
         EXPECT_EQ(FindWindowW(Wide(sys::kNotificationWindowClass), nullptr), nullptr);
@@ -114,6 +118,7 @@ TEST(RunFaults, AFaultInTheFillOrInAnApplyEndsTheRunAndLeavesNothingBehind) {
         EXPECT_LE(DrainQuitMessages(), 1);
     }
     TheModule().SetInstance(nullptr);
+    DeleteRegistryTree(HKEY_LOCAL_MACHINE, sys::kMachineProductTree);
 
     // And the applet runs again in this process.
     VmrStubReset();

@@ -1,0 +1,17 @@
+#pragma once
+// What every page test needs: the fakes of the page's services, a record on
+// the fake stack, and the page's window.
+
+#include "FakeDialogView.h"
+#include "FakeEnvironment.h"
+#include "FakeStack.h"
+#include "applet/CpropertySheetInfo.h"
+
+class PageFixture : public RegistryTest {
+protected:
+    FakeStack stack;
+    CpropertySheetInfo info{&stack};
+    FakeShell shell;
+    PageServices services{stack, registry, strings, shell};
+    FakeDialogView view;
+};
