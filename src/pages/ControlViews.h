@@ -27,6 +27,8 @@ public:
     // Selects the whole text of an edit box, scrolls the caret into view and
     // moves the focus there.
     virtual void SelectAllAndFocus() = 0;
+    // The shell's completion of file system paths in an edit box.
+    virtual void EnableShellCompletion() = 0;
 };
 
 // A list view in report mode.  Items and columns are addressed by index;
@@ -52,4 +54,18 @@ public:
     virtual std::optional<std::intptr_t> ItemData(int item) const = 0;
     // At most 259 units.
     virtual Text260 SubItemText(int item, int column) const = 0;
+};
+
+// The shell's folder operations on behalf of the page window.
+class IFolderShell {
+public:
+    virtual ~IFolderShell() = default;
+
+    // The shell's folder dialog, owned by the page, with `title` above the
+    // tree and `initial` (when not empty) selected and expanded.  The file
+    // system path of the chosen folder; none when the user cancelled or the
+    // folder has no such path.
+    virtual std::optional<Text260> BrowseForFolder(std::u16string_view title, std::u16string_view initial) = 0;
+    // Opens a folder window on `path`, owned by the sheet.
+    virtual void OpenFolder(std::u16string_view path) = 0;
 };

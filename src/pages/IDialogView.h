@@ -21,6 +21,7 @@ public:
     // The control with this id; each view stays valid as long as this object.
     virtual IControlView& Control(int id) = 0;
     virtual IListView& ListView(int id) = 0;
+    virtual IFolderShell& FolderShell() = 0;
     // Hides the n-th (1-based) child window without a control id, counted in
     // template order.
     virtual void HideUnnamedChild(int n) = 0;

@@ -1,11 +1,14 @@
 #pragma once
 // What pages need besides their window and the sheet state record: the
-// stack, the registry, the string table and a few shell operations.  Every
-// page is constructed with the same services.
+// stack, the registry, the string table, the file system, the user's folders
+// and a few shell operations.  Every page is constructed with the same
+// services.
 
 #include "base/FixedText.h"
 #include "base/IStringTable.h"
+#include "pages/FolderCheck.h"
 #include "settings/IRegistry.h"
+#include "settings/IUserFolders.h"
 #include "stack/IBluetoothStack.h"
 
 class IShell {
@@ -24,4 +27,6 @@ struct PageServices {
     IRegistry& registry;
     const IStringTable& strings;
     IShell& shell;
+    IFileSystem& files;
+    IUserFolders& userFolders;
 };

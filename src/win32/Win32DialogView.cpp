@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <prsht.h>
+#include <shlwapi.h>
 
 #include <string>
 
@@ -121,6 +122,10 @@ Text260 Win32ListView::SubItemText(int item, int column) const {
     SendMessageW(list_, LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&entry));
     text.terminate();
     return text;
+}
+
+void Win32ControlView::EnableShellCompletion() {
+    SHAutoComplete(control_, SHACF_FILESYSTEM | SHACF_AUTOSUGGEST_FORCE_ON | SHACF_AUTOAPPEND_FORCE_ON);
 }
 
 IControlView& Win32DialogView::Control(int id) {

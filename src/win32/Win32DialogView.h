@@ -19,9 +19,21 @@ public:
     void Show(bool shown) override;
     void LimitText(unsigned units) override;
     void SelectAllAndFocus() override;
+    void EnableShellCompletion() override;
 
 private:
     HWND control_;
+};
+
+class Win32FolderShell final : public IFolderShell {
+public:
+    explicit Win32FolderShell(HWND page) : page_(page) {}
+
+    std::optional<Text260> BrowseForFolder(std::u16string_view title, std::u16string_view initial) override;
+    void OpenFolder(std::u16string_view path) override;
+
+private:
+    HWND page_;
 };
 
 class Win32ListView final : public IListView {
@@ -45,10 +57,11 @@ private:
 
 class Win32DialogView final : public IDialogView {
 public:
-    explicit Win32DialogView(HWND page) : page_(page) {}
+    explicit Win32DialogView(HWND page) : page_(page), folderShell_(page) {}
 
     IControlView& Control(int id) override;
     IListView& ListView(int id) override;
+    IFolderShell& FolderShell() override { return folderShell_; }
     void HideUnnamedChild(int n) override;
     void MarkChanged() override;
     void MarkUnchanged() override;
@@ -60,4 +73,5 @@ private:
     // One view per id, so that references handed out stay valid.
     std::map<int, Win32ControlView> controls_;
     std::map<int, Win32ListView> lists_;
+    Win32FolderShell folderShell_;
 };

@@ -3,10 +3,12 @@
 #include "applet/SheetRun.h"
 #include "win32/CPlPropSheet.h"
 #include "win32/NotificationWindow.h"
+#include "win32/Win32FileSystem.h"
 #include "win32/Win32Registry.h"
 #include "win32/Win32Shell.h"
 #include "win32/Win32Stack.h"
 #include "win32/Win32StringTable.h"
+#include "win32/Win32UserFolders.h"
 
 namespace {
 
@@ -51,6 +53,8 @@ bool RunSettingsSheet(HWND parent, int startPage) noexcept {
     Win32Registry registry;
     Win32StringTable strings;
     Win32Shell shell;
-    PageServices services{stack, registry, strings, shell};
+    Win32FileSystem files;
+    Win32UserFolders userFolders;
+    PageServices services{stack, registry, strings, shell, files, userFolders};
     return RunSettingsSheet(services, parent, startPage);
 }

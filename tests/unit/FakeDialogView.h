@@ -18,6 +18,7 @@ struct FakeControl final : IControlView {
     bool shown = true;
     unsigned limit = 0;
     int focused = 0;
+    bool completion = false;
 
     bool IsChecked() const override { return checked; }
     void SetChecked(bool on) override { checked = on; }
@@ -27,6 +28,7 @@ struct FakeControl final : IControlView {
     void Show(bool on) override { shown = on; }
     void LimitText(unsigned units) override { limit = units; }
     void SelectAllAndFocus() override { ++focused; }
+    void EnableShellCompletion() override { completion = true; }
 };
 
 struct FakeListView final : IListView {
@@ -76,6 +78,18 @@ struct FakeListView final : IListView {
     }
 };
 
+struct FakeFolderShell final : IFolderShell {
+    std::optional<Text260> chosen;  // what the user picks in the dialog
+    std::vector<std::pair<std::u16string, std::u16string>> browsed;  // title, initial
+    std::vector<std::u16string> opened;
+
+    std::optional<Text260> BrowseForFolder(std::u16string_view title, std::u16string_view initial) override {
+        browsed.emplace_back(title, initial);
+        return chosen;
+    }
+    void OpenFolder(std::u16string_view path) override { opened.emplace_back(path); }
+};
+
 struct ShownMessage {
     MessageOwner owner;
     std::u16string text;
@@ -87,6 +101,7 @@ class FakeDialogView final : public IDialogView {
 public:
     std::map<int, FakeControl> controls;
     std::map<int, FakeListView> lists;
+    FakeFolderShell folderShell;
     std::vector<int> hiddenUnnamed;
     int changed = 0, unchanged = 0;
     std::vector<ShownMessage> messages;
@@ -97,6 +112,7 @@ public:
 
     IControlView& Control(int id) override { return controls[id]; }
     IListView& ListView(int id) override { return lists[id]; }
+    IFolderShell& FolderShell() override { return folderShell; }
     void HideUnnamedChild(int n) override { hiddenUnnamed.push_back(n); }
     void MarkChanged() override { ++changed; }
     void MarkUnchanged() override { ++unchanged; }

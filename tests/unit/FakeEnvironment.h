@@ -6,12 +6,14 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "MemoryRegistry.h"
 #include "SystemValues.h"
 #include "base/IStringTable.h"
 #include "resource.h"
+#include "pages/FolderCheck.h"
 #include "settings/IUserFolders.h"
 
 // A text the tests can recognise by its id, such as "[115]": the English
@@ -48,6 +50,35 @@ public:
 
     std::optional<Text260> CurrentUserName() override { return userName; }
     std::optional<Text260> MyPicturesFolder() override { return myPictures; }
+};
+
+// Folders and files in memory, with Win32's errors for copies.
+class FakeFileSystem final : public IFileSystem {
+public:
+    std::set<std::u16string> folders;
+    std::set<std::u16string> readOnlyFolders;
+    std::map<std::u16string, std::string> files;  // path: content
+    std::optional<Text260> moduleFolder = Text260(u"C:\\Applet");
+    std::vector<std::u16string> deleted;
+
+    bool Exists(const char16_t* path) override { return folders.count(path) || files.count(path); }
+    bool IsDirectory(const char16_t* path) override { return folders.count(path) != 0; }
+    std::optional<Text260> ModuleFolder() override { return moduleFolder; }
+    bool CopyNew(const char16_t* from, const char16_t* to) override {
+        std::u16string target(to);
+        std::u16string folder = target.substr(0, target.rfind(u'\\'));
+        error_ = !files.count(from) ? 2 : files.count(target) ? 80 : readOnlyFolders.count(folder) ? 5 : 0;
+        if (error_ == 0) files[target] = files[from];
+        return error_ == 0;
+    }
+    bool Delete(const char16_t* path) override {
+        deleted.emplace_back(path);
+        return files.erase(path) != 0;
+    }
+    std::uint32_t LastError() override { return error_; }
+
+private:
+    std::uint32_t error_ = 0;
 };
 
 class RegistryTest : public ::testing::Test {

@@ -12,6 +12,7 @@ protected:
     FakeStack stack;
     CpropertySheetInfo info{&stack};
     FakeShell shell;
-    PageServices services{stack, registry, strings, shell};
+    FakeFileSystem files;
+    PageServices services{stack, registry, strings, shell, files, folders};
     FakeDialogView view;
 };

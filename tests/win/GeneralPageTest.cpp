@@ -8,10 +8,6 @@
 #include <commctrl.h>
 #include <dbt.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "res/resource.h"
 
@@ -145,19 +141,12 @@ TEST_F(GeneralPageTest, RestoreDefaultTakesTheMachineDefaultsAndEnablesApply) {
 }
 
 TEST_F(GeneralPageTest, TheHelpLinkAndTheHelpNotificationOpenTheTopic) {
-    std::wstring log = BesideTestProgram(L"help-opened.txt");
-    DeleteFileW(log.c_str());
     // What the shell runs for .html files in this prefix: the recorder.
     SetRegistryString(HKEY_LOCAL_MACHINE, u"Software\\Classes\\.html", u"", L"QuorvelTest.Html");
-    SetRegistryString(HKEY_LOCAL_MACHINE, u"Software\\Classes\\QuorvelTest.Html\\shell\\open\\command",
-                      u"", L"\"" + BesideTestProgram(L"help_recorder.exe") + L"\" \"" + log + L"\" \"%1\"");
+    std::wstring log = RecordShellOpens({u"QuorvelTest.Html"});
 
     Run([](HWND sheet, HWND page) {
-        NMLINK click{};
-        click.hdr.hwndFrom = GetDlgItem(page, IDC_HELP_LINK);
-        click.hdr.idFrom = IDC_HELP_LINK;
-        click.hdr.code = NM_CLICK;
-        SendMessageW(page, WM_NOTIFY, IDC_HELP_LINK, reinterpret_cast<LPARAM>(&click));
+        ClickLink(page, IDC_HELP_LINK);
         PSHNOTIFY help{};
         help.hdr.hwndFrom = sheet;
         help.hdr.code = PSN_HELP;
@@ -165,16 +154,8 @@ TEST_F(GeneralPageTest, TheHelpLinkAndTheHelpNotificationOpenTheTopic) {
     });
 
     std::wstring expected = BesideTestProgram(L"HelpFiles\\en-US\\") + Wide(sys::kGeneralTopic);
-    std::string lines;
-    ASSERT_TRUE(WaitUntil([&] {
-        std::ifstream file{std::filesystem::path(log)};
-        std::stringstream text;
-        text << file.rdbuf();
-        lines = text.str();
-        return std::count(lines.begin(), lines.end(), '\n') >= 2;
-    })) << "the shell did not run the recorder twice: " << lines;
     std::string path(expected.begin(), expected.end());  // the build folder's path is ASCII
-    EXPECT_EQ(lines, path + "\n" + path + "\n");
+    EXPECT_EQ(RecordedOpens(log, 2), path + "\n" + path + "\n");
 }
 
 }  // namespace

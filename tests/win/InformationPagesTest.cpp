@@ -43,12 +43,6 @@ void SelectRow(HWND list, int row) {
     SendMessageW(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
 }
 
-// Switches the sheet to the page at `index` and returns its window.
-HWND ShowPage(HWND sheet, int index) {
-    PropSheet_SetCurSel(sheet, nullptr, index);
-    return PropSheet_GetCurrentPageHwnd(sheet);
-}
-
 class InformationPagesTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -11,11 +11,13 @@
 #include <string>
 
 #include "win32/Module.h"
+#include "win32/Win32FileSystem.h"
 #include "win32/Win32Registry.h"
 #include "win32/Win32SheetRun.h"
 #include "win32/Win32Shell.h"
 #include "win32/Win32Stack.h"
 #include "win32/Win32StringTable.h"
+#include "win32/Win32UserFolders.h"
 
 namespace {
 
@@ -99,7 +101,9 @@ TEST(RunFaults, AFaultInTheFillOrInAnApplyEndsTheRunAndLeavesNothingBehind) {
         FaultingRegistry registry(fault.registryValue);
         Win32StringTable strings;
         Win32Shell shell;
-        PageServices services{stack, registry, strings, shell};
+        Win32FileSystem files;
+        Win32UserFolders userFolders;
+        PageServices services{stack, registry, strings, shell, files, userFolders};
         bool completed = false;
         {
             SheetWatcher watcher([](HWND sheet) {

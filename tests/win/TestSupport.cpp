@@ -5,7 +5,11 @@
 #include <commctrl.h>
 #include <dbt.h>
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 std::wstring BesideTestProgram(const wchar_t* fileName) {
@@ -93,6 +97,19 @@ void PressOk(HWND sheet) {
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(sheet); })) << "OK did not close the sheet";
 }
 
+HWND ShowPage(HWND sheet, int index) {
+    PropSheet_SetCurSel(sheet, nullptr, index);
+    return PropSheet_GetCurrentPageHwnd(sheet);
+}
+
+void ClickLink(HWND page, int id) {
+    NMLINK click{};
+    click.hdr.hwndFrom = GetDlgItem(page, id);
+    click.hdr.idFrom = static_cast<UINT_PTR>(id);
+    click.hdr.code = NM_CLICK;
+    SendMessageW(page, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&click));
+}
+
 HWND FindDialogByCaption(const std::wstring& caption) {
     struct Search {
         const std::wstring* caption;
@@ -116,7 +133,7 @@ HWND FindDialogByCaption(const std::wstring& caption) {
 }
 
 // A message box's message is the longest text among its static controls.
-std::wstring AnswerMessageBox(const std::wstring& caption) {
+std::wstring AnswerMessageBox(const std::wstring& caption, const std::function<void()>& whileShown) {
     HWND box = nullptr;
     EXPECT_TRUE(WaitUntil([&] { return (box = FindDialogByCaption(caption)) != nullptr; }))
         << "no message box";
@@ -128,6 +145,7 @@ std::wstring AnswerMessageBox(const std::wstring& caption) {
         std::wstring text = WindowText(child);
         if (lstrcmpiW(className, L"Static") == 0 && text.size() > longest.size()) longest = text;
     }
+    if (whileShown) whileShown();
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     WaitUntil([&] { return !IsWindow(box); });
     return longest;
@@ -173,4 +191,27 @@ LRESULT SendDeviceChange(WPARAM event, const GUID& interfaceClass, DWORD deviceT
     device.dbcc_classguid = interfaceClass;
     return SendMessageW(FindWindowW(Wide(sys::kNotificationWindowClass), nullptr), WM_DEVICECHANGE, event,
                         reinterpret_cast<LPARAM>(&device));
+}
+
+std::wstring RecordShellOpens(std::initializer_list<const char16_t*> classes) {
+    std::wstring log = BesideTestProgram(L"shell-opened.txt");
+    DeleteFileW(log.c_str());
+    const std::wstring command = L"\"" + BesideTestProgram(L"help_recorder.exe") + L"\" \"" + log + L"\" \"%1\"";
+    for (const char16_t* fileClass : classes) {
+        std::u16string key = u"Software\\Classes\\" + std::u16string(fileClass) + u"\\shell\\open\\command";
+        SetRegistryString(HKEY_LOCAL_MACHINE, key.c_str(), u"", command);
+    }
+    return log;
+}
+
+std::string RecordedOpens(const std::wstring& log, size_t count) {
+    std::string lines;
+    WaitUntil([&] {
+        std::ifstream file{std::filesystem::path(log)};
+        std::stringstream text;
+        text << file.rdbuf();
+        lines = text.str();
+        return static_cast<size_t>(std::count(lines.begin(), lines.end(), '\n')) >= count;
+    });
+    return lines;
 }

@@ -89,13 +89,24 @@ bool IsTicked(HWND page, int id);
 void Click(HWND page, int id);
 // Presses OK and waits for the sheet to close.
 void PressOk(HWND sheet);
+// Switches the sheet to the page at `index` and returns its window.
+HWND ShowPage(HWND sheet, int index);
+// Clicks a link control the way the control tells its page.
+void ClickLink(HWND page, int id);
 
 // The shown dialog box of this process with this caption (a message box), or
 // null.
 HWND FindDialogByCaption(const std::wstring& caption);
-// Waits for the message box with this caption, closes it with OK and
-// returns its message.
-std::wstring AnswerMessageBox(const std::wstring& caption);
+// Waits for the message box with this caption, runs `whileShown`, closes the
+// box with OK and returns its message.
+std::wstring AnswerMessageBox(const std::wstring& caption, const std::function<void()>& whileShown = {});
+
+// Makes the shell's "open" of the given file classes run a recorder that
+// logs the path it was asked to open; returns the log's path (emptied).
+std::wstring RecordShellOpens(std::initializer_list<const char16_t*> classes);
+// The paths recorded so far, once there are `count` of them (or the wait
+// gave up), one per line.
+std::string RecordedOpens(const std::wstring& log, size_t count);
 
 // Registry set-up of the test prefix.
 void DeleteRegistryTree(HKEY root, const char16_t* path);

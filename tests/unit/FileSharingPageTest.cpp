@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include "PageFixture.h"
+#include "pages/CFtpFileSharingDlg.h"
+
+namespace {
+
+constexpr char16_t kSource[] = u"C:\\Applet\\IconResource.dll";
+
+class FolderCheckTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        files.files[kSource] = "icons";
+        files.folders = {u"C:\\Share", u"C:\\Locked"};
+        files.readOnlyFolders = {u"C:\\Locked"};
+        files.files[u"C:\\Share\\notes.txt"] = "text";
+    }
+    FakeFileSystem files;
+};
+
+// The probe never leaves a copy, never overwrites and never deletes a file
+// of the user's: a folder that has a file of the probe's name is probed with
+// a name of the probe's own.
+TEST_F(FolderCheckTest, ProbesWritingWithoutTouchingTheUsersFiles) {
+    const std::u16string longFolder = u"C:\\" + std::u16string(240, u'l');  // + "\IconResource.dll" > 259
+    files.folders.insert(longFolder);
+    const struct {
+        const char* what;
+        std::u16string path;
+        bool usersProbeFile;
+        FolderVerdict verdict;
+    } cases[] = {
+        {"missing", u"C:\\Gone", false, FolderVerdict::Missing},
+        {"a file", u"C:\\Share\\notes.txt", false, FolderVerdict::NotAFolder},
+        {"writable", u"C:\\Share", false, FolderVerdict::Accepted},
+        {"writable, holding the probe's name", u"C:\\Share", true, FolderVerdict::Accepted},
+        {"read-only", u"C:\\Locked", false, FolderVerdict::NotWritable},
+        {"read-only, holding the probe's name", u"C:\\Locked", true, FolderVerdict::NotWritable},
+        {"too long to probe", longFolder, false, FolderVerdict::NotWritable},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::u16string userFile = c.path + u"\\IconResource.dll";
+        if (c.usersProbeFile) files.files[userFile] = "the user's";
+        auto before = files.files;
+        files.deleted.clear();
+        EXPECT_EQ(CheckFolder(files, c.path), c.verdict);
+        EXPECT_EQ(files.files, before) << "a copy was left or a file changed";
+        if (c.usersProbeFile)
+            for (const auto& deleted : files.deleted) EXPECT_NE(deleted, userFile);
+        files.files.erase(userFile);
+    }
+}
+
+TEST_F(FolderCheckTest, WithoutTheProbesSourceEveryFolderIsAccepted) {
+    files.files.erase(kSource);
+    EXPECT_EQ(CheckFolder(files, u"C:\\Locked"), FolderVerdict::Accepted);
+    files.moduleFolder.reset();
+    EXPECT_EQ(CheckFolder(files, u"C:\\Locked"), FolderVerdict::Accepted);
+}
+
+class FileSharingPageTest : public PageFixture {
+protected:
+    void SetUp() override {
+        page.SetSheetInfo(&info);
+        files.files[kSource] = "icons";
+        files.folders = {u"C:\\Share", u"C:\\New", u"C:\\Users\\Alice\\Pictures"};
+        files.files[u"C:\\File.txt"] = "text";
+        registry.PutKey(kUser, sys::kFileSharingKey);
+        info.SetExchangeFolderPath(u"C:\\Share");
+        info.SetTransferPassword(u"p\u00E4ss");
+    }
+    void Open() {
+        page.OnInitDialog(view);
+        view.messages.clear();
+    }
+    FakeControl& Control(int id) { return view.control(id); }
+    std::vector<std::u16string> Messages() {
+        std::vector<std::u16string> texts;
+        for (const auto& message : view.messages) texts.push_back(message.text);
+        return texts;
+    }
+    std::optional<std::string> UserValue(const char16_t* name) {
+        auto value = registry.GetValue(kUser, sys::kFileSharingKey, name);
+        return value ? std::optional(value->bytes) : std::nullopt;
+    }
+
+    CFtpFileSharingDlg page{services};
+};
+
+TEST_F(FileSharingPageTest, OpensWithTheRecordsFoldersAndSharingState) {
+    info.SetObexServersDisabled(1);
+    Open();
+    EXPECT_EQ(Control(IDC_SHARING_LABEL).text, TextOf(IDS_SHARING_LABEL));
+    EXPECT_EQ(Control(IDC_OPEN_IMAGING_LINK).text, TextOf(IDS_OPEN_IMAGING_LINK));
+    EXPECT_EQ(Control(IDC_EXCHANGE_FOLDER).text, u"C:\\Share");
+    EXPECT_EQ(Control(IDC_IMAGING_FOLDER).text, u"C:\\Users\\Alice\\Pictures");
+    EXPECT_TRUE(Control(IDC_EXCHANGE_FOLDER).completion && Control(IDC_IMAGING_FOLDER).completion);
+    EXPECT_FALSE(Control(IDC_SHARING_ENABLED).checked);
+    for (int id : {IDC_EXCHANGE_FOLDER, IDC_EXCHANGE_BROWSE, IDC_IMAGING_FOLDER, IDC_IMAGING_BROWSE})
+        EXPECT_FALSE(Control(id).enabled) << id;
+
+    Control(IDC_SHARING_ENABLED).checked = true;
+    EXPECT_TRUE(page.OnCommand(view, IDC_SHARING_ENABLED));
+    EXPECT_TRUE(Control(IDC_IMAGING_BROWSE).enabled);
+    EXPECT_EQ(view.changed, 1);
+}
+
+TEST_F(FileSharingPageTest, ApplyHandsAChangedFolderToTheServerAndStoresTheSettings) {
+    registry.PutKey(kMachine, sys::kFileSharingKey);
+    Open();
+    Control(IDC_EXCHANGE_FOLDER).text = u"C:\\New";
+    Control(IDC_IMAGING_FOLDER).text = u"C:\\Share";
+    EXPECT_TRUE(page.OnApply(view));
+    EXPECT_TRUE(page.OnApply(view)) << "the saved path is the opening's: sent again";
+    EXPECT_EQ(stack.calls, (std::vector<std::string>{"SetFtpServerRootFolder", "SetFtpServerRootFolder"}));
+    EXPECT_EQ(UserValue(sys::kFtspath), Utf16Bytes(std::u16string(u"C:\\New\0", 7)));
+    EXPECT_EQ(UserValue(sys::kTPassword), "p\xC3\xA4ss");
+    EXPECT_EQ(UserValue(sys::kOpenArrivedImage), std::string(4, '\0'));
+    EXPECT_EQ(registry.GetValue(kUser, sys::kImageFolderKey, u"Alice")->bytes, Utf16Bytes(std::u16string(u"C:\\Share\0", 9)));
+    EXPECT_EQ(registry.GetValue(kMachine, sys::kFileSharingKey, sys::kDisableObexServers)->bytes, std::string(4, '\0'));
+    EXPECT_EQ(registry.GetValue(kMachine, sys::kFileSharingKey, sys::kFtspath)->bytes, Utf16Bytes(std::u16string(u"C:\\New\0", 7)));
+    EXPECT_TRUE(view.messages.empty());
+}
+
+// Each row of the failure table: what the user sees, what Apply answers, and
+// what was and was not written.
+TEST_F(FileSharingPageTest, ApplyFailuresShowWhyAndKeepWhatTheyMust) {
+    const std::u16string file = u"C:\\File.txt";
+    const struct {
+        const char* what;
+        std::function<void()> arrange;
+        std::vector<std::u16string> messages;
+        bool result;
+        std::u16string exchangeAfter;
+        bool passwordWritten;
+    } cases[] = {
+        {"no user key", [this] { registry = MemoryRegistry(); }, {TextOf(IDS_SAVE_SHARING_FAILED)}, true, u"C:\\Share", false},
+        {"exchange folder is a file", [&] { Control(IDC_EXCHANGE_FOLDER).text = file; },
+         {TextOf(IDS_PATH_IS_FILE)}, false, u"C:\\Share", false},
+        {"exchange folder emptied", [this] { Control(IDC_EXCHANGE_FOLDER).text = u""; },
+         {TextOf(IDS_INVALID_FOLDER_PATH)}, false, u"C:\\Share", false},
+        {"imaging folder is a file", [&] { Control(IDC_IMAGING_FOLDER).text = file; },
+         {TextOf(IDS_PATH_IS_FILE)}, false, u"C:\\Share", false},
+        {"server refuses the folder", [this] {
+             Control(IDC_EXCHANGE_FOLDER).text = u"C:\\New";
+             stack.results["SetFtpServerRootFolder"] = 1;
+         }, {TextOf(IDS_SAVE_SHARING_FAILED)}, true, u"C:\\Share", true},
+        {"activation fails", [this] {
+             info.SetObexServersDisabled(1);
+             Control(IDC_SHARING_ENABLED).checked = true;
+             stack.results["ObexServersActivate"] = 1;
+         }, {TextOf(IDS_ACTIVATE_FAILED)}, true, u"C:\\Share", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        registry = MemoryRegistry();
+        registry.PutKey(kUser, sys::kFileSharingKey);
+        stack = FakeStack();
+        view = FakeDialogView();
+        info.SetObexServersDisabled(0);
+        Open();
+        c.arrange();
+        EXPECT_EQ(page.OnApply(view), c.result);
+        EXPECT_EQ(Messages(), c.messages);
+        EXPECT_EQ(Control(IDC_EXCHANGE_FOLDER).text, c.exchangeAfter);
+        EXPECT_EQ(UserValue(sys::kTPassword).has_value(), c.passwordWritten);
+        EXPECT_FALSE(UserValue(sys::kFtspath)) << "the folder was not accepted";
+        EXPECT_EQ(UserValue(sys::kDisableObexServers), std::nullopt);
+        EXPECT_EQ(info.GetObexServersDisabled(), c.what == std::string("activation fails") ? 1u : 0u);
+    }
+}
+
+TEST_F(FileSharingPageTest, SwitchingSharingOffTellsTheServersOrShowsWhyNot) {
+    for (std::int32_t result : {0, -1}) {
+        registry = MemoryRegistry();
+        registry.PutKey(kUser, sys::kFileSharingKey);
+        stack.results["ObexServersDeActivate"] = result;
+        info.SetObexServersDisabled(0);
+        Open();
+        Control(IDC_SHARING_ENABLED).checked = false;
+        page.OnCommand(view, IDC_SHARING_ENABLED);
+        EXPECT_TRUE(page.OnApply(view));
+        bool failed = result != 0;
+        EXPECT_EQ(Messages(), failed ? std::vector<std::u16string>{TextOf(IDS_DEACTIVATE_FAILED)} : std::vector<std::u16string>{});
+        EXPECT_EQ(Control(IDC_SHARING_ENABLED).checked, failed);
+        EXPECT_EQ(Control(IDC_EXCHANGE_BROWSE).enabled, failed);
+        EXPECT_EQ(info.GetObexServersDisabled(), failed ? 0u : 1u);
+        EXPECT_EQ(UserValue(sys::kDisableObexServers), failed ? std::nullopt : std::optional(std::string("\1\0\0\0", 4)));
+    }
+}
+
+// On a first start no exchange folder has been chosen: OK must still close
+// the sheet, without sending or writing a folder.
+TEST_F(FileSharingPageTest, AFirstStartWithoutAnExchangeFolderStillApplies) {
+    info.SetExchangeFolderPath(u"");
+    Open();
+    EXPECT_TRUE(page.OnApply(view));
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_FALSE(stack.Called("SetFtpServerRootFolder"));
+}
+
+TEST_F(FileSharingPageTest, BrowseTakesOnlyAcceptedFoldersAndStoresTheImagingFolderAtOnce) {
+    Open();
+    view.folderShell.chosen = Text260(u"C:\\File.txt");
+    EXPECT_TRUE(page.OnCommand(view, IDC_EXCHANGE_BROWSE));
+    EXPECT_EQ(Control(IDC_EXCHANGE_FOLDER).text, u"C:\\Share");
+    EXPECT_EQ(Messages(), std::vector<std::u16string>{TextOf(IDS_PATH_IS_FILE)});
+
+    view.folderShell.chosen = Text260(u"C:\\New");
+    page.OnCommand(view, IDC_EXCHANGE_BROWSE);
+    page.OnCommand(view, IDC_IMAGING_BROWSE);
+    EXPECT_EQ(view.folderShell.browsed.back(), std::make_pair(TextOf(IDS_BROWSE_TITLE), std::u16string(u"C:\\Users\\Alice\\Pictures")));
+    EXPECT_EQ(Control(IDC_EXCHANGE_FOLDER).text, u"C:\\New");
+    EXPECT_EQ(info.GetExchangeFolderPath().view(), u"C:\\New");
+    EXPECT_EQ(registry.GetValue(kUser, sys::kImageFolderKey, u"Alice")->bytes, Utf16Bytes(std::u16string(u"C:\\New\0", 7)));
+    EXPECT_EQ(view.changed, 2);
+}
+
+TEST_F(FileSharingPageTest, OpenLinksOpenAcceptedFoldersOnClickOnly) {
+    Open();
+    Control(IDC_IMAGING_FOLDER).text = u"C:\\File.txt";
+    EXPECT_TRUE(page.OnNotify(view, {.controlId = IDC_OPEN_EXCHANGE_LINK, .code = NotifyCode::Click}));
+    EXPECT_FALSE(page.OnNotify(view, {.controlId = IDC_OPEN_EXCHANGE_LINK, .code = NotifyCode::Return}));
+    EXPECT_TRUE(page.OnNotify(view, {.controlId = IDC_OPEN_IMAGING_LINK, .code = NotifyCode::Click}));
+    EXPECT_EQ(view.folderShell.opened, std::vector<std::u16string>{u"C:\\Share"});
+    ASSERT_EQ(Messages(), (std::vector<std::u16string>{TextOf(IDS_PATH_IS_FILE), TextOf(IDS_INVALID_FOLDER_PATH)}));
+    EXPECT_EQ(view.messages[1].owner, MessageOwner::None);
+}
+
+}  // namespace
