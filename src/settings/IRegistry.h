@@ -50,5 +50,8 @@ public:
     virtual long SetValue(RegistryHandle key, const char16_t* name, std::uint32_t type,
                           const void* data, std::uint32_t size) = 0;
     virtual long DeleteValue(RegistryHandle key, const char16_t* name) = 0;
+    // Deletes the key with all its subkeys and values; reg::kFileNotFound
+    // when there is no such key.
+    virtual long DeleteTree(RegistryRoot root, const char16_t* path) = 0;
     virtual long CloseKey(RegistryHandle key) = 0;
 };

@@ -60,4 +60,11 @@ long Win32Registry::DeleteValue(RegistryHandle key, const char16_t* name) {
     return RegDeleteValueW(ToHkey(key), Wide(name));
 }
 
+long Win32Registry::DeleteTree(RegistryRoot root, const char16_t* path) {
+    // The subkeys and values go first; the key itself is deleted by name.
+    LSTATUS result = RegDeleteTreeW(ToHkey(root), Wide(path));
+    if (result != ERROR_SUCCESS) return result;
+    return RegDeleteKeyW(ToHkey(root), Wide(path));
+}
+
 long Win32Registry::CloseKey(RegistryHandle key) { return RegCloseKey(ToHkey(key)); }

@@ -77,7 +77,12 @@ public:
     std::int32_t SetFtpServerRootFolder(_OBEX_OBJECT_T*) override { return Log("SetFtpServerRootFolder"); }
     std::int32_t ObexServersActivate() override { return Log("ObexServersActivate"); }
     std::int32_t ObexServersDeActivate() override { return Log("ObexServersDeActivate"); }
-    std::int32_t OppSetServerConfig(_VMR_OPP_CONFIG_DATA*) override { return Log("OppSetServerConfig"); }
+    std::vector<std::uint32_t> oppSent;
+    std::int32_t OppSetServerConfig(_VMR_OPP_CONFIG_DATA* config) override {
+        oppSent = {config->acceptPimItems, config->businessCards, config->emailMessages, config->notes,
+                   config->calendarItems};
+        return Log("OppSetServerConfig");
+    }
 
     // The port array as the stack fills it, and the count it reports.
     std::vector<std::uint8_t> portBytes;

@@ -110,6 +110,15 @@ long MemoryRegistry::DeleteValue(RegistryHandle key, const char16_t* name) {
     return keys_[handle->key].erase(ValueId(name)) ? reg::kSuccess : reg::kFileNotFound;
 }
 
+long MemoryRegistry::DeleteTree(RegistryRoot root, const char16_t* path) {
+    Count();
+    std::u16string id = KeyId(root, path ? path : u"");
+    if (!keys_.erase(id)) return reg::kFileNotFound;
+    for (auto key = keys_.lower_bound(id + u"\\"); key != keys_.end() && key->first.starts_with(id + u"\\");)
+        key = keys_.erase(key);
+    return reg::kSuccess;
+}
+
 long MemoryRegistry::CloseKey(RegistryHandle key) {
     return handles_.erase(key) ? reg::kSuccess : kInvalidHandle;
 }

@@ -40,6 +40,7 @@ public:
     long SetValue(RegistryHandle key, const char16_t* name, std::uint32_t type, const void* data,
                   std::uint32_t size) override;
     long DeleteValue(RegistryHandle key, const char16_t* name) override;
+    long DeleteTree(RegistryRoot root, const char16_t* path) override;
     long CloseKey(RegistryHandle key) override;
 
     // Test set-up and inspection; putting a value creates its key.  An empty

@@ -1,0 +1,101 @@
+// The registry script engine and the Control Panel values of registration.
+
+#include <gtest/gtest.h>
+
+#include "FakeEnvironment.h"
+#include "applet/Registration.h"
+#include "applet/RegistryScript.h"
+
+namespace {
+
+constexpr char16_t kScript[] =
+    u"HKCR\n{\nNoRemove AppID\n{\n'%APPID%' = s 'QuorvelCpl'\n'QuorvelCpl.DLL'\n{\nval AppID = s '%APPID%'\n}\n}\n}\n";
+constexpr char16_t kAppId[] = u"{5558A25A-B790-48EF-BBA4-0D3BBE4FF1D0}";
+constexpr auto kClasses = RegistryRoot::ClassesRoot;
+constexpr char16_t kCpls[] = u"Software\\Microsoft\\Windows\\CurrentVersion\\Control Panel\\Cpls";
+constexpr char16_t kCategories[] =
+    u"Software\\Microsoft\\Windows\\CurrentVersion\\Control Panel\\Extended Properties\\"
+    u"{305CA226-D286-468e-B848-2B2E8E697B74} 2";
+constexpr char16_t kModule[] = u"C:\\Program Files\\QuorvelCpl\\QuorvelCpl.dll";
+
+std::string Sz(std::u16string_view text) { return Utf16Bytes(std::u16string(text) + u'\0'); }
+
+TEST(RegistryScript, RefusesWhatItCannotParseWhole) {
+    const char16_t* malformed[] = {
+        u"HKCR { 'a' ", u"HKXX { }", u"HKCR { 'a' = s 'b }", u"HKCR { 'a' = d '1' }", u"HKCR { '%NOPE%' }",
+        u"HKCR { 'a' { val = s 'x' } }", u"HKCR { = s 'x' }", u"HKCR { '50%' }", u"HKCR } {",
+    };
+    for (const char16_t* text : malformed)
+        EXPECT_FALSE(ParseRegistryScript(text, {{u"APPID", kAppId}})) << std::u16string(text).size();
+    std::u16string deep = u"HKCR {";
+    for (int i = 0; i < 40; ++i) deep += u" k {";
+    EXPECT_FALSE(ParseRegistryScript(deep + std::u16string(41, u'}'), {})) << "nested beyond reason";
+
+    auto script = ParseRegistryScript(u"hkey_local_machine { ForceRemove 'It''s' = s '100%%' { Delete Old } }", {});
+    ASSERT_TRUE(script);
+    const ScriptKey& key = (*script)[0].keys[0];
+    EXPECT_EQ(key.flag, ScriptKey::Flag::ForceRemove);
+    EXPECT_EQ(key.name, u"It's");
+    EXPECT_EQ(key.defaultValue, u"100%");
+    EXPECT_EQ(key.subkeys[0].flag, ScriptKey::Flag::Delete);
+}
+
+class ScriptApplyTest : public RegistryTest {
+protected:
+    long Apply(bool registering) {
+        auto script = ParseRegistryScript(kScript, {{u"APPID", kAppId}});
+        return script ? ApplyRegistryScript(registry, *script, registering) : kScriptMalformed;
+    }
+    std::u16string AppIdKey() { return u"AppID\\" + std::u16string(kAppId); }
+};
+
+TEST_F(ScriptApplyTest, RegistersTheAppIdAndRemovesItAgainButNeverTheAppIdKey) {
+    registry.PutString(kClasses, u"AppID\\{Other}", u"", u"Other");
+    for (int pass = 0; pass < 2; ++pass) EXPECT_EQ(Apply(true), 0);
+    EXPECT_EQ(registry.GetValue(kClasses, AppIdKey(), u"")->bytes, Sz(u"QuorvelCpl"));
+    EXPECT_EQ(registry.GetValue(kClasses, u"AppID\\QuorvelCpl.DLL", u"AppID")->bytes, Sz(kAppId));
+
+    EXPECT_EQ(Apply(false), 0);
+    EXPECT_FALSE(registry.HasKey(kClasses, AppIdKey()));
+    EXPECT_FALSE(registry.HasKey(kClasses, u"AppID\\QuorvelCpl.DLL"));
+    EXPECT_TRUE(registry.HasKey(kClasses, u"AppID\\{Other}"));
+    EXPECT_EQ(Apply(false), 0) << "nothing left to remove is no failure";
+}
+
+TEST_F(ScriptApplyTest, AFailedRegistrationIsTakenBack) {
+    registry.RefuseCreate(kClasses, u"AppID\\QuorvelCpl.DLL");
+    EXPECT_NE(Apply(true), 0);
+    EXPECT_FALSE(registry.HasKey(kClasses, AppIdKey()));
+}
+
+class ControlPanelValuesTest : public RegistryTest {
+protected:
+    void SetUp() override {
+        registry.PutKey(kMachine, kCpls);
+        registry.PutKey(kMachine, kCategories);
+        strings.texts[IDS_APPLET_NAME] = u"Bluetooth-Einstellungen";
+    }
+};
+
+TEST_F(ControlPanelValuesTest, WritesAndDeletesTheItemUnderTheNameOfTheCurrentLanguage) {
+    for (int pass = 0; pass < 2; ++pass) EXPECT_EQ(RegisterControlPanelItem(registry, strings, Text260(kModule), 0), 0);
+    EXPECT_EQ(registry.GetValue(kMachine, kCpls, u"Bluetooth-Einstellungen")->bytes, Sz(kModule));
+    EXPECT_EQ(registry.GetValue(kMachine, kCategories, kModule)->bytes, Sz(u"2,3,4"));
+    for (const auto& request : registry.KeyRequests()) {
+        EXPECT_FALSE(request.create) << "the system's keys are never created";
+        EXPECT_EQ(request.access, reg::kWrite);
+    }
+    EXPECT_EQ(UnregisterControlPanelItem(registry, strings, Text260(kModule), 5), 5) << "the script's result stands";
+    EXPECT_FALSE(registry.GetValue(kMachine, kCpls, u"Bluetooth-Einstellungen"));
+    EXPECT_FALSE(registry.GetValue(kMachine, kCategories, kModule));
+}
+
+TEST_F(ControlPanelValuesTest, WithoutTheModulePathTheResultIsInvalidArgument) {
+    EXPECT_EQ(RegisterControlPanelItem(registry, strings, std::nullopt, 0), kInvalidArgument);
+    EXPECT_EQ(UnregisterControlPanelItem(registry, strings, std::nullopt, 0), kInvalidArgument);
+    registry = MemoryRegistry();
+    EXPECT_EQ(RegisterControlPanelItem(registry, strings, std::nullopt, 0), 0) << "no keys: nothing needs the path";
+    EXPECT_FALSE(registry.HasKey(kMachine, kCpls));
+}
+
+}  // namespace
