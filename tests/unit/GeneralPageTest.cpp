@@ -194,6 +194,7 @@ TEST_F(GeneralPageTest, EachStackFailureIsShownAndEndsTheApply) {
         stack.results[c.failing] = -1;
         EXPECT_TRUE(Apply());
         ExpectOnlyMessage(c.owner, c.text, kMessageError);
+        EXPECT_EQ(info.GetRadioOn() + info.GetDiscoverable() + info.GetConnectable(), 3) << "a refused toggle stores nothing";
         EXPECT_FALSE(stack.Called("SetHighSpeedStatus")) << "later steps are skipped";
         EXPECT_FALSE(HighSpeedStored());
     }
@@ -235,7 +236,7 @@ TEST_F(GeneralPageTest, RestoreDefaultReadsEachMachineValueAsItsTypeRuleSays) {
         {sys::kMachineDefaultKey, sys::kIsConnectivityAllowed, reg::kDword, zero, IDC_CONNECTABLE, true, false},
         {sys::kMachineDefaultKey, sys::kIsConnectivityAllowed, reg::kSz, textOne, IDC_CONNECTABLE, false, false},
         {sys::kMachineDefaultKey, sys::kIsConnectivityAllowed, reg::kBinary, one, IDC_CONNECTABLE, false, false},
-        {sys::kMachineProximityKey, sys::kProximityDefaultState, reg::kBinary, one, IDC_PROXIMITY_PAIRING, false, true},
+        {sys::kMachineProximityKey, sys::kProximityDefaultState, reg::kBinary, std::string("\7\0", 2), IDC_PROXIMITY_PAIRING, false, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "control " << c.control << ", type " << c.type);
@@ -247,18 +248,9 @@ TEST_F(GeneralPageTest, RestoreDefaultReadsEachMachineValueAsItsTypeRuleSays) {
         EXPECT_TRUE(page.OnCommand(view, IDC_RESTORE_DEFAULT));
         EXPECT_EQ(Control(c.control).checked, c.after);
         EXPECT_EQ(view.changed, 1);
+        bool nameRestored = std::u16string_view(c.key) == sys::kMachineNotificationsKey;
+        EXPECT_EQ(Control(IDC_DEVICE_NAME).text, nameRestored ? u"WORKSTATION" : u"Desk PC");
     }
-}
-
-TEST_F(GeneralPageTest, RestoreDefaultLoadsTheMachineDefaultsIntoTheControls) {
-    registry.PutDword(kMachine, sys::kMachineNotificationsKey, sys::kIsRadioOn, 0);
-    registry.PutDword(kMachine, sys::kMachineProximityKey, sys::kProximityDefaultState, 7);
-    Open();
-    Control(IDC_DEVICE_NAME).text = u"Typed";
-    EXPECT_TRUE(page.OnCommand(view, IDC_RESTORE_DEFAULT));
-    EXPECT_FALSE(Control(IDC_RADIO_ON).checked);
-    EXPECT_FALSE(Control(IDC_DISCOVERABLE).checked) << "a missing value reads as 0";
-    EXPECT_EQ(Control(IDC_DEVICE_NAME).text, u"WORKSTATION");
     EXPECT_EQ(stack.proximitySent, std::vector<std::int32_t>{7}) << "the raw value, at once";
     EXPECT_EQ(info.GetRadioOn(), 1) << "the record changes only on apply";
 }

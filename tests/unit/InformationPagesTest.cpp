@@ -115,6 +115,8 @@ TEST_F(ServicesPageTest, WithoutTheStackOrItsNameTheUnavailableTextsShow) {
         page.OnInitDialog(view);
         EXPECT_EQ(List().ItemCount(), c.rows) << "the list is built anew";
         EXPECT_EQ(Name(), TextOf(IDS_DEVICE_NAME_UNAVAILABLE));
+        EXPECT_EQ(stack.Called("GetDeviceFriendlyName"), c.nameResult != 0) << "asked only with stack and radio";
+        stack.calls.clear();
     }
     EXPECT_EQ(List().Cell(0, 0), TextOf(IDS_PROFILE_HID_HOST));
     info.SetStackAvailable(false);

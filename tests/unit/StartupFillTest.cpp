@@ -54,6 +54,22 @@ TEST_F(StartupFillTest, ConvertsTheStacksUtf8NameAndCutsWhatDoesNotFit) {
     EXPECT_EQ(info.GetLocalDeviceName().view().size(), 259u);
 }
 
+// High speed: the user's REG_DWORD, else the machine's, else on.  Proximity
+// pairing: a REG_DWORD only.  Content protection: any type.
+TEST_F(StartupFillTest, TakesEachSwitchFromWhereAndAsItsRuleSays) {
+    Fill();
+    EXPECT_TRUE(info.GetHighSpeedOn());
+    EXPECT_FALSE(info.GetContentProtectionOn());
+    registry.PutDword(kMachine, sys::kMachineDefaultKey, sys::kHighSpeed, 0);
+    registry.PutString(kUser, sys::kUserDefaultKey, sys::kHighSpeed, u"1");  // not a REG_DWORD: ignored
+    registry.PutString(kMachine, sys::kMachineProximityKey, sys::kProximityState, u"1");
+    registry.PutValue(kMachine, sys::kMachineDefaultKey, sys::kScmst, reg::kBinary, std::string("\0\1", 2));
+    Fill();
+    EXPECT_FALSE(info.GetHighSpeedOn());
+    EXPECT_EQ(info.GetProximityPairingState(), 0u);
+    EXPECT_TRUE(info.GetContentProtectionOn());
+}
+
 TEST_F(StartupFillTest, CopiesTheRegistrysValuesIntoTheRecord) {
     registry.PutDword(kMachine, sys::kMachineDefaultKey, sys::kScmst, 1);
     registry.PutDword(kMachine, sys::kMachineProximityKey, sys::kProximityState, 3);

@@ -17,13 +17,6 @@ constexpr GUID kOtherInterface = {
     0x12345678, 0x1234, 0x1234, {0x12, 0x34, 0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC}};
 constexpr DWORD kVolumeBroadcast = 2;  // DBT_DEVTYP_VOLUME
 
-std::wstring ComputerName() {
-    wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
-    DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
-    GetComputerNameW(name, &size);
-    return name;
-}
-
 class GeneralPageTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -40,23 +33,6 @@ protected:
 
     LoadedApplet applet;
 };
-
-TEST_F(GeneralPageTest, SwitchingTheRadioOffWithOkTogglesOnceAndSendsNoName) {
-    Run([](HWND sheet, HWND page) {
-        EXPECT_TRUE(IsTicked(page, IDC_RADIO_ON));
-        Click(page, IDC_RADIO_ON);
-        PressOk(sheet);
-    });
-    std::string log = StubLog();
-    EXPECT_NE(log.find("BtGetRadioStatus()\nBtGetDiscoveryModeStatus()\n"), std::string::npos) << log;
-    EXPECT_NE(log.find("BtToggleRadioOnOff()"), std::string::npos) << log;
-    EXPECT_EQ(log.find("BtToggleRadioOnOff()"), log.rfind("BtToggleRadioOnOff()")) << log;
-    EXPECT_EQ(log.find("BtSetDeviceFriendlyName"), std::string::npos) << log;
-    EXPECT_EQ(VmrStubGetState("radio"), 0);
-    EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, sys::kUserNotificationsKey, sys::kLocalDeviceName).first, 0u);
-    EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, sys::kUserDefaultKey, sys::kHighSpeed).first,
-              static_cast<DWORD>(REG_DWORD));
-}
 
 TEST_F(GeneralPageTest, ARenameReachesTheStackAsUtf8AndTheUsersKey) {
     Run([](HWND sheet, HWND page) {
@@ -117,27 +93,6 @@ TEST_F(GeneralPageTest, OnlyTheStacksInterfaceGoingAwayStopsTheApply) {
         EXPECT_EQ(applied, !broadcast.stackGone) << StubLog();
         EXPECT_EQ(message, broadcast.stackGone ? L"Device Unavailable. Settings can not be saved." : L"");
     }
-}
-
-TEST_F(GeneralPageTest, RestoreDefaultTakesTheMachineDefaultsAndEnablesApply) {
-    SetRegistryDword(HKEY_LOCAL_MACHINE, sys::kMachineNotificationsKey, sys::kIsRadioOn, 0);
-    SetRegistryDword(HKEY_LOCAL_MACHINE, sys::kMachineNotificationsKey, sys::kIsDiscoveryEnabled, 0);
-    SetRegistryDword(HKEY_LOCAL_MACHINE, sys::kMachineProximityKey, sys::kProximityDefaultState, 1);
-    bool radio = true, discoverable = true, applyEnabled = false;
-    std::wstring name;
-    Run([&](HWND sheet, HWND page) {
-        SetDlgItemTextW(page, IDC_DEVICE_NAME, L"Typed");
-        Click(page, IDC_RESTORE_DEFAULT);
-        radio = IsTicked(page, IDC_RADIO_ON);
-        discoverable = IsTicked(page, IDC_DISCOVERABLE);
-        name = WindowText(GetDlgItem(page, IDC_DEVICE_NAME));
-        applyEnabled = IsWindowEnabled(GetDlgItem(sheet, 0x3021));
-    });
-    EXPECT_FALSE(radio);
-    EXPECT_FALSE(discoverable);
-    EXPECT_EQ(name, ComputerName());
-    EXPECT_TRUE(applyEnabled);
-    EXPECT_NE(StubLog().find("BthProximityPairingOnOff(value=1)"), std::string::npos) << StubLog();
 }
 
 TEST_F(GeneralPageTest, TheHelpLinkAndTheHelpNotificationOpenTheTopic) {

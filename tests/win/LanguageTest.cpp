@@ -7,7 +7,6 @@
 
 #include "TestSupport.h"
 
-#include <psapi.h>
 
 #include <string>
 #include <vector>
@@ -16,37 +15,6 @@ namespace {
 
 constexpr wchar_t kGermanLibrary[] = L"QuorvelCplde-DE.dll";
 constexpr UINT kAppletNameText = 102;
-
-std::wstring FileNameOf(HMODULE module) {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(module, path, MAX_PATH);
-    std::wstring name(path);
-    return name.substr(name.find_last_of(L"\\/") + 1);
-}
-
-// The file names of the language libraries loaded in this process: anything
-// named after the applet but the applet itself.
-std::vector<std::wstring> LoadedLanguageLibraries() {
-    HMODULE modules[512] = {};
-    DWORD bytes = 0;
-    EnumProcessModules(GetCurrentProcess(), modules, sizeof modules, &bytes);
-    std::vector<std::wstring> found;
-    for (DWORD i = 0; i < bytes / sizeof(HMODULE) && i < 512; ++i) {
-        std::wstring name = FileNameOf(modules[i]);
-        if (name.size() > 10 && _wcsnicmp(name.c_str(), L"QuorvelCpl", 10) == 0 &&
-            _wcsicmp(name.c_str(), L"QuorvelCpl.dll") != 0)
-            found.push_back(name);
-    }
-    return found;
-}
-
-TEST(LanguageSelection, AnEnglishProcessKeepsTheAppletsOwnResources) {
-    ASSERT_EQ(PRIMARYLANGID(GetUserDefaultUILanguage()), LANG_ENGLISH);
-    LoadedApplet applet;
-    ASSERT_NE(applet.module(), nullptr);
-    EXPECT_EQ(LoadedLanguageLibraries(), std::vector<std::wstring>{})
-        << "no English library is installed, and no other language may stand in for it";
-}
 
 std::wstring Text(HMODULE module, UINT id) {
     const wchar_t* text = nullptr;
@@ -75,7 +43,6 @@ TEST_F(GermanProcess, LoadsTheGermanLibraryBesideTheAppletAndFreesItWithTheApple
         wchar_t path[MAX_PATH] = {};
         GetModuleFileNameW(german, path, MAX_PATH);
         EXPECT_EQ(_wcsicmp(path, BesideTestProgram(L"de-DE\\QuorvelCplde-DE.dll").c_str()), 0) << path;
-        EXPECT_EQ(LoadedLanguageLibraries(), std::vector<std::wstring>{kGermanLibrary});
     }
     EXPECT_EQ(GetModuleHandleW(kGermanLibrary), nullptr) << "the German library outlived the applet";
 }
