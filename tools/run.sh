@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Builds the applet and opens it through Wine's Control Panel host.  Without a
-# display it runs on a virtual one and saves a screenshot of the open sheet to
-# screenshots/applet.png.  Installs what it needs first.  The sheet speaks the
-# caller's language where a language library exists for it, for example
+# display it runs on a virtual one and saves a screenshot of every page of the
+# open sheet to screenshots/page-<n>.png.  Installs what it needs first.  The
+# sheet speaks the caller's language where a language library exists for it,
+# for example
 #   LANG=de_DE.UTF-8 tools/run.sh
+# and --dpi 144 shows it at 150% scaling (screenshots/dpi-144/).
 set -euo pipefail
 caller_lang=${LANG:-}
+dpi=96
+if [ "${1:-}" = "--dpi" ]; then dpi=${2:?--dpi needs a value such as 144}; fi
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib/common.sh"
 ensure_packages
@@ -20,24 +24,36 @@ case "$caller_lang" in
   ""|C|C.*|POSIX) ;;
   *) ensure_locale "$caller_lang" && export LANG=$caller_lang LC_ALL=$caller_lang ;;
 esac
+# The scaling of the whole prefix, for this run; the tests expect 96.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+trap 'wine reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1; wineserver -k 2>/dev/null || true' EXIT
+wineserver -k 2>/dev/null || true
 # The applet's stack libraries lie beside it, and the host's current folder is
 # one of the places the loader looks for them.
 cd "$QUORVEL_ROOT/build/win64/bin"
 
 if [ -n "${DISPLAY:-}" ]; then
-  exec wine control.exe QuorvelCpl.dll
+  wine control.exe QuorvelCpl.dll
+  exit 0
 fi
 
-mkdir -p "$QUORVEL_ROOT/screenshots"
-export SHOT="$QUORVEL_ROOT/screenshots/applet.png"
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-  wine control.exe QuorvelCpl.dll &
-  for _ in $(seq 1 60); do
-    xwininfo -root -tree 2>/dev/null | grep "(\"control.exe\"" | grep -vq "Default IME" && break
+shots="$QUORVEL_ROOT/screenshots"
+[ "$dpi" = 96 ] || shots="$shots/dpi-$dpi"
+mkdir -p "$shots"
+export SHOTS=$shots
+# The parameter after the item opens the sheet on that page (zero-based).
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  for page in 0 1 2 3 4 5; do
+    wine control.exe "QuorvelCpl.dll,@0,$page" &
+    for _ in $(seq 1 60); do
+      # A named window of the host other than its input method window: the sheet.
+      xwininfo -root -tree 2>/dev/null | grep "(\"control.exe\"" | grep -v "Default IME" | grep -q "0x[0-9a-f]* \"" && break
+      sleep 1
+    done
     sleep 1
+    import -window root "$SHOTS/page-$page.png"
+    wineserver -k || true
+    wait || true
   done
-  sleep 1
-  import -window root "$SHOT"
-  wineserver -k || true
 '
-echo "Screenshot saved to $SHOT"
+echo "Screenshots saved to $shots"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds both presets and runs every test: the portable core natively under
-# ASan and UBSan, then the real DLL and its stand-ins under Wine on a virtual
-# display.  Installs what it needs first.
+# Builds the presets and runs every test: the portable core natively under
+# ASan and UBSan, its fuzz targets for a short while, then the real DLL and
+# its stand-ins under Wine on a virtual display, and the installer.  Installs
+# what it needs first.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib/common.sh"
@@ -11,6 +12,11 @@ cd "$QUORVEL_ROOT"
 cmake --preset native
 cmake --build --preset native
 ctest --preset native
+
+# Every fuzz target for a bounded time (tools/fuzz.sh runs them longer).
+cmake --preset fuzz -DQUORVEL_FUZZ_SECONDS=15
+cmake --build --preset fuzz
+ctest --preset fuzz
 
 cmake --preset win64
 cmake --build --preset win64

@@ -52,8 +52,12 @@ void CPlPropSheet::AddPage(PropertyPage& page) {
 }
 
 void CPlPropSheet::AddPages(IRegistry& registry, const IStringTable& strings) {
-    header_.dwFlags = (header_.dwFlags & ~PSH_HASHELP) | PSH_USEICONID;
-    header_.pszIcon = MAKEINTRESOURCEW(IDI_APPLET);
+    // Icon 215, shared: loaded once and owned by the system.  Given by id,
+    // the sheet would load a copy of its own each run, which the platform's
+    // property sheet (Wine's, at least) never frees.
+    header_.dwFlags = (header_.dwFlags & ~PSH_HASHELP) | PSH_USEHICON;
+    header_.hIcon = static_cast<HICON>(LoadImageW(TheModule().ResourceInstance(), MAKEINTRESOURCEW(IDI_APPLET),
+                                                  IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
     title_.clear();
 
     for (const PageRow& row : pageObjects_.Rows()) {

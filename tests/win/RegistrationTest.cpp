@@ -1,5 +1,6 @@
-// Registration of the built DLL with the system's regsvr32, and Wine's
-// Control Panel listing the item and opening the sheet from the listing.
+// Registration of the built DLL with the system's regsvr32, Wine's Control
+// Panel listing the item and opening the sheet from the listing, and the
+// setup program and its uninstaller.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -20,14 +22,13 @@ constexpr char16_t kCategories[] =
 constexpr char16_t kAppIdKey[] = u"AppID\\{5558A25A-B790-48EF-BBA4-0D3BBE4FF1D0}";
 constexpr char16_t kModuleAppIdKey[] = u"AppID\\QuorvelCpl.DLL";
 
-// Runs a program of the prefix in the applet's folder (where its stack
-// libraries lie); the process, or null.
-HANDLE Start(const std::wstring& commandLine) {
+// Runs a program of the prefix, by default in the built applet's folder
+// (where the stack stand-ins lie); the process, or null.
+HANDLE Start(const std::wstring& commandLine, const std::wstring& folder = BesideTestProgram(L"")) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     std::wstring command = commandLine;
-    std::wstring folder = BesideTestProgram(L"");
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                         &process))
         return nullptr;
@@ -161,6 +162,45 @@ TEST_F(RegistrationTest, WinesControlPanelListsTheItemAndOpensTheSheetFromIt) {
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(panel, 30000), WAIT_OBJECT_0);
     CloseHandle(panel);
+}
+
+TEST_F(RegistrationTest, TheSetupInstallsAndRegistersAndItsUninstallerTakesEverythingAway) {
+    namespace fs = std::filesystem;
+    const fs::path folder = L"C:\\QuorvelSetupTest";
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    const fs::path standIns[] = {fs::path(system) / L"VmrBtProxy.dll", fs::path(system) / L"VmrBtOBEXProxy.dll"};
+    constexpr char16_t kUninstallKey[] = u"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\QuorvelCpl";
+
+    // /D must come last and unquoted.
+    ASSERT_EQ(RunToEnd(L"\"" + BesideTestProgram(L"QuorvelCpl-setup.exe") + L"\" /S /STANDINS /D=" +
+                       folder.wstring()),
+              0u);
+    for (const wchar_t* file : {L"QuorvelCpl.dll", L"IconResource.dll", L"de-DE\\QuorvelCplde-DE.dll",
+                                L"HelpFiles\\en-US\\faq-btsettings.html", L"Uninstall.exe"})
+        EXPECT_TRUE(fs::exists(folder / file)) << fs::path(file).string();
+    for (const auto& standIn : standIns) EXPECT_TRUE(fs::exists(standIn)) << standIn.string();
+    const std::wstring installed = (folder / L"QuorvelCpl.dll").wstring();
+    EXPECT_EQ(Value(kCpls, L"Bluetooth Settings"), installed);
+    EXPECT_EQ(Value(kUninstallKey, L"DisplayVersion"), L"1.0.0.0");
+
+    // The installed item opens the way the shell opens it, away from the
+    // build folder: with the stand-ins it finds in the system folder.
+    HANDLE shown = Start(L"rundll32.exe shell32.dll,Control_RunDLL \"" + installed + L"\"", folder.wstring());
+    ASSERT_NE(shown, nullptr);
+    HWND sheet = nullptr;
+    EXPECT_TRUE(WaitUntil([&] { return (sheet = FindWindowW(L"#32770", L"Bluetooth Settings")) != nullptr; }));
+    if (sheet) PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    EXPECT_EQ(WaitForSingleObject(shown, 30000), WAIT_OBJECT_0);
+    CloseHandle(shown);
+
+    // The uninstaller runs on from a copy of itself so that it can remove its
+    // own file: wait for its last step, the removal of its own key.
+    RunToEnd(L"\"" + (folder / L"Uninstall.exe").wstring() + L"\" /S");
+    EXPECT_TRUE(WaitUntil([&] { return !ReadRegistryString(HKEY_LOCAL_MACHINE, kUninstallKey, u"DisplayVersion").first; }));
+    EXPECT_FALSE(fs::exists(folder)) << "the install folder stayed";
+    for (const auto& standIn : standIns) EXPECT_FALSE(fs::exists(standIn)) << standIn.string();
+    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kCpls, u"Bluetooth Settings").first, 0u);
 }
 
 }  // namespace

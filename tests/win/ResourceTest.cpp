@@ -12,6 +12,8 @@
 
 #include <commctrl.h>
 
+#include <cwctype>
+
 #include <set>
 #include <string>
 
@@ -114,6 +116,34 @@ TEST_F(Resources, TemplatesAgreeAcrossLanguagesInAllButTheirTexts) {
             bool link = e.windowClass == L"SYSLINK";
             EXPECT_EQ(Count(e.text, L"<a>") == 1, link);
             EXPECT_EQ(Count(g.text, L"<a>") == 1, link);
+        }
+    }
+}
+
+// The mnemonic of a control's text: the letter after a single '&'.
+wchar_t Mnemonic(const std::wstring& text) {
+    for (size_t at = text.find(L'&'); at != std::wstring::npos && at + 1 < text.size(); at = text.find(L'&', at + 2))
+        if (text[at + 1] != L'&') return static_cast<wchar_t>(towupper(text[at + 1]));
+    return 0;
+}
+
+// Every control a user can work is reached with Tab, and no two controls of
+// a page share a mnemonic, in any language.
+TEST_F(Resources, EveryWorkableControlIsATabStopAndMnemonicsDoNotRepeat) {
+    for (HMODULE module : languages_) {
+        for (UINT id : kDialogIds) {
+            std::set<wchar_t> mnemonics;
+            for (const DialogItem& item : DialogResource(module, id).items) {
+                SCOPED_TRACE(testing::Message() << "dialog " << id << ", control " << item.id);
+                DWORD kind = item.style & 0xF;
+                bool staticText = item.windowClass == L"STATIC";
+                bool groupBox = item.windowClass == L"BUTTON" && kind == BS_GROUPBOX;
+                if (!staticText && !groupBox) {
+                    EXPECT_NE(item.style & WS_TABSTOP, 0u);
+                }
+                wchar_t letter = Mnemonic(item.text);
+                EXPECT_TRUE(letter == 0 || mnemonics.insert(letter).second);
+            }
         }
     }
 }

@@ -3,13 +3,15 @@
 
 QUORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# Debian packages the build, the Wine tests and the screenshot need.
+# Debian packages the build, the Wine tests, the fuzz targets, the installer
+# and the screenshots need.
 QUORVEL_PACKAGES=(
   cmake g++ make
   googletest libgtest-dev libgmock-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   binutils-mingw-w64-x86-64 mingw-w64-tools
   wine wine64 xvfb xauth x11-utils imagemagick locales
+  clang libclang-rt-14-dev nsis
 )
 
 # Installs whatever of QUORVEL_PACKAGES is missing (apt-get update first).
