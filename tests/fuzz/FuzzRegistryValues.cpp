@@ -1,6 +1,7 @@
 // Every registry reader of the applet on values of any type, size and bytes.
-// The input is a list of values: a selector byte (which value), a type byte,
-// a length byte, then that many bytes of data.
+// The input is a list of values: a selector byte (which value; its top bit
+// puts it under HKLM instead of HKCU), a type byte, a length byte (in units
+// of four bytes), then that much data.
 
 #include <cstddef>
 #include <cstdint>
@@ -16,27 +17,23 @@
 namespace {
 
 struct Place {
-    RegistryRoot root;
     const char16_t* key;
     const char16_t* name;
 };
 
 const Place kPlaces[] = {
-    {RegistryRoot::CurrentUser, sys::kFileSharingKey, sys::kTPassword},
-    {RegistryRoot::LocalMachine, sys::kFileSharingKey, sys::kTPassword},
-    {RegistryRoot::CurrentUser, sys::kFileSharingKey, sys::kFtspath},
-    {RegistryRoot::LocalMachine, sys::kFileSharingKey, sys::kFtspath},
-    {RegistryRoot::CurrentUser, sys::kFileSharingKey, sys::kOpenArrivedImage},
-    {RegistryRoot::LocalMachine, sys::kFileSharingKey, sys::kDisableObexServers},
-    {RegistryRoot::CurrentUser, sys::kLanguageKey, sys::kDefaultUserLang},
-    {RegistryRoot::CurrentUser, sys::kImageFolderKey, u"Alice"},
-    {RegistryRoot::CurrentUser, sys::kUserDefaultKey, sys::kHighSpeed},
-    {RegistryRoot::LocalMachine, sys::kMachineDefaultKey, sys::kHighSpeed},
-    {RegistryRoot::LocalMachine, sys::kMachineProximityKey, sys::kProximityState},
-    {RegistryRoot::LocalMachine, sys::kMachineDefaultKey, sys::kScmst},
-    {RegistryRoot::LocalMachine, sys::kMachineDefaultKey, sys::kIsScmstSupported},
-    {RegistryRoot::CurrentUser, sys::kPimSettingsKey, u"MailDest"},
-    {RegistryRoot::CurrentUser, sys::kPimSettingsKey, u"FolderPath"},
+    {sys::kFileSharingKey, sys::kTPassword},
+    {sys::kFileSharingKey, sys::kFtspath},
+    {sys::kFileSharingKey, sys::kOpenArrivedImage},
+    {sys::kFileSharingKey, sys::kDisableObexServers},
+    {sys::kLanguageKey, sys::kDefaultUserLang},
+    {sys::kImageFolderKey, u"Alice"},
+    {sys::kMachineDefaultKey, sys::kHighSpeed},  // the user's key has the same path
+    {sys::kMachineProximityKey, sys::kProximityState},
+    {sys::kMachineDefaultKey, sys::kScmst},
+    {sys::kMachineDefaultKey, sys::kIsScmstSupported},
+    {sys::kPimSettingsKey, u"MailDest"},
+    {sys::kPimSettingsKey, u"FolderPath"},
 };
 
 }  // namespace
@@ -44,10 +41,11 @@ const Place kPlaces[] = {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     MemoryRegistry registry;
     for (std::size_t at = 0; at + 3 <= size;) {
-        const Place& place = kPlaces[data[at] % std::size(kPlaces)];
+        const Place& place = kPlaces[(data[at] & 0x7F) % std::size(kPlaces)];
+        RegistryRoot root = data[at] & 0x80 ? RegistryRoot::LocalMachine : RegistryRoot::CurrentUser;
         std::uint32_t type = data[at + 1] % 12;
         std::size_t length = std::min<std::size_t>(data[at + 2] * 4u, size - at - 3);
-        registry.PutValue(place.root, place.key, place.name, type,
+        registry.PutValue(root, place.key, place.name, type,
                           std::string_view(reinterpret_cast<const char*>(data + at + 3), length));
         at += 3 + length;
     }

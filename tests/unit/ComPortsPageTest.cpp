@@ -1,25 +1,86 @@
+// The serial port records as the stack packs them, and the COM Ports page
+// that lists them.
+
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <initializer_list>
+#include <vector>
+
 #include "PageFixture.h"
-#include "PortBytes.h"
 #include "pages/CDeviceCOMPortProps.h"
+#include "stack/PortRecords.h"
 
 namespace {
+
+// Serial port records packed as the stack packs them.  Their padding is not
+// zero, so a name read past its field shows.
+_SPP_PORT_INFO Port(std::uint64_t address, std::uint32_t comPort, std::uint16_t kind, const std::string& name) {
+    _SPP_PORT_INFO port{};
+    std::memset(port.padding, 0xAC, sizeof port.padding);
+    port.address = address;
+    port.comPort = comPort;
+    port.kind = kind;
+    std::memcpy(port.remoteName, name.data(), std::min(name.size(), sizeof port.remoteName));
+    return port;
+}
+
+std::vector<std::uint8_t> PortBytes(std::initializer_list<_SPP_PORT_INFO> ports) {
+    std::vector<std::uint8_t> bytes(ports.size() * sizeof(_SPP_PORT_INFO));
+    std::memcpy(bytes.data(), std::data(ports), bytes.size());
+    return bytes;
+}
+
+TEST(PortRecords, ReadOnlyTheWholeRecordsThatTheBytesHold) {
+    const auto two = PortBytes({Port(0x0A1B2B3C4D5E, 5, kSppPortOutgoing, "Phone"),
+                                Port(0x0C0D66778899, 6, kSppPortIncoming, "Scanner")});
+    const std::vector<std::uint8_t> full(kSppPortArrayBytes, 0);
+    const struct {
+        const char* what;
+        std::uint32_t count;
+        std::vector<std::uint8_t> bytes;
+        std::size_t records;
+    } cases[] = {
+        {"as announced", 2, two, 2},
+        {"fewer than the bytes hold", 1, two, 1},
+        {"more than the bytes hold", 5, two, 2},
+        {"a huge count", 0xFFFFFFFF, full, 10},
+        {"a cut record", 2, std::vector<std::uint8_t>(two.begin(), two.end() - 1), 1},
+        {"less than one record", 1, std::vector<std::uint8_t>(two.begin(), two.begin() + 279), 0},
+        {"nothing", 3, {}, 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ParsePortRecords(c.count, c.bytes).size(), c.records) << c.what;
+}
+
+TEST(PortRecords, NamesAreUtf8EndedByTheirZeroOrCutInsideTheirBuffer) {
+    const struct {
+        std::string field;
+        std::u16string name;
+    } cases[] = {
+        {"Caf\xC3\xA9 \xE2\x82\xAC", u"Caf\u00E9 \u20AC"},
+        {std::string("ab\0cd", 5), u"ab"},
+        {std::string(260, 'x'), std::u16string(259, u'x')},  // no zero byte in the field
+        {std::string(257, 'x') + "\xE2\x82\xAC", std::u16string(257, u'x') + u"\u20AC"},
+    };
+    for (const auto& c : cases) {
+        auto records = ParsePortRecords(1, PortBytes({Port(1, 3, kSppPortOutgoing, c.field)}));
+        ASSERT_EQ(records.size(), 1u);
+        EXPECT_EQ(records[0].remoteName.view(), c.name);
+    }
+}
 
 constexpr std::uint64_t kPhone = 0x0A1B2B3C4D5E, kScanner = 0x0C0D66778899, kOther = 0x0102030405;
 
 class ComPortsPageTest : public PageFixture {
 protected:
     void SetUp() override {
-        SetPorts({Port(kPhone, 5, kSppPortOutgoing, "Phone"), Port(kScanner, 6, kSppPortIncoming, "Scanner"),
-                  Port(kOther, 5, kSppPortOutgoing, "Twin"), Port(kOther, 0, kSppPortOutgoing, "Zero"),
-                  Port(kOther, 9, 7, "Odd kind")});
+        stack.portBytes = PortBytes({Port(kPhone, 5, kSppPortOutgoing, "Phone"),
+                                     Port(kScanner, 6, kSppPortIncoming, "Scanner"),
+                                     Port(kOther, 5, kSppPortOutgoing, "Twin"), Port(kOther, 0, kSppPortOutgoing, "Zero"),
+                                     Port(kOther, 9, 7, "Odd kind")});
+        stack.portCount = 5;
     }
-    void SetPorts(std::initializer_list<_SPP_PORT_INFO> ports) {
-        stack.portBytes = PortBytes(ports);
-        stack.portCount = static_cast<std::uint32_t>(ports.size());
-    }
-    FakeListView& List() { return view.list(IDC_COM_PORTS_LIST); }
+    FakeListView& List() { return view.ListView(IDC_COM_PORTS_LIST); }
     std::vector<std::u16string> Row(int row) { return {List().Cell(row, 0), List().Cell(row, 1), List().Cell(row, 2)}; }
     // Selects a row as the user does: the list's selection and its notification.
     void Select(int row) {
@@ -33,7 +94,7 @@ protected:
 TEST_F(ComPortsPageTest, ListsEveryRecordWithItsPortAsItemData) {
     strings.texts[IDS_COM_PORTS_INFO] = std::u16string(600, u'i');  // longer than the usual 259 units
     page.OnInitDialog(view);
-    EXPECT_EQ(view.control(IDC_COM_PORTS_INFO).text, std::u16string(600, u'i'));
+    EXPECT_EQ(view.Control(IDC_COM_PORTS_INFO).text, std::u16string(600, u'i'));
     EXPECT_EQ(List().extendedStyle, 0x20u) << "full-row selection";
     EXPECT_EQ(List().columns, (std::vector<std::pair<std::u16string, int>>{
                                   {TextOf(IDS_COLUMN_PORT), 60}, {TextOf(IDS_COLUMN_DIRECTION), 90}, {TextOf(IDS_COLUMN_NAME), 200}}));
@@ -43,33 +104,36 @@ TEST_F(ComPortsPageTest, ListsEveryRecordWithItsPortAsItemData) {
     EXPECT_EQ(Row(1), (std::vector<std::u16string>{u"COM6", in, u"Scanner"}));
     EXPECT_EQ(Row(3), (std::vector<std::u16string>{u"COM0", out, u"Zero"}));
     EXPECT_EQ(Row(4), (std::vector<std::u16string>{u"COM9", u"", u"Odd kind"})) << "an unknown kind has no direction";
-    EXPECT_EQ(List().rows[1].data, 6);
 
     stack.results["GetSppPortInfo"] = -1;
     EXPECT_TRUE(page.OnCommand(view, IDC_COM_PORTS_REFRESH));
     EXPECT_EQ(List().ItemCount(), 0) << "a failed refresh leaves the list empty";
 }
 
-// Remove deactivates only a selected outgoing port that the last fill read,
-// with the address of its port's first record, and then reads the list again.
-TEST_F(ComPortsPageTest, RemoveDeactivatesOnlyASelectedOutgoingPort) {
+// Remove is offered for a selected outgoing row, and deactivates only such a
+// port that the last fill read, with the address of its port's first record;
+// then it reads the list again.
+TEST_F(ComPortsPageTest, RemoveIsOfferedAndDoneOnlyForASelectedOutgoingPort) {
     const struct {
         const char* what;
         int row;
+        bool offered;
         std::optional<std::uint64_t> address;
     } cases[] = {
-        {"nothing selected", -1, std::nullopt},
-        {"incoming", 1, std::nullopt},
-        {"port 0", 3, std::nullopt},
-        {"unknown kind", 4, std::nullopt},
-        {"outgoing", 0, kPhone},
-        {"second record of a port", 2, kPhone},
+        {"nothing selected", -1, false, std::nullopt},
+        {"incoming", 1, false, std::nullopt},
+        {"port 0", 3, true, std::nullopt},
+        {"unknown kind", 4, false, std::nullopt},
+        {"outgoing", 0, true, kPhone},
+        {"second record of a port", 2, true, kPhone},
     };
+    FakeControl& remove = view.Control(IDC_COM_PORTS_REMOVE);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         stack.deactivated.clear();
         page.OnInitDialog(view);
-        List().selected = c.row;
+        Select(c.row);
+        EXPECT_EQ(remove.enabled, c.offered);
         stack.calls.clear();
         EXPECT_TRUE(page.OnCommand(view, IDC_COM_PORTS_REMOVE));
         ASSERT_EQ(stack.deactivated.size(), c.address ? 1u : 0u);
@@ -83,19 +147,9 @@ TEST_F(ComPortsPageTest, RemoveDeactivatesOnlyASelectedOutgoingPort) {
         EXPECT_EQ(stack.calls, (std::vector<std::string>{"DeactivateService", "GetSppPortInfo"}));
         EXPECT_EQ(List().selected, -1) << "the list was filled again";
     }
-}
-
-TEST_F(ComPortsPageTest, RemoveIsEnabledOnlyForASelectedOutgoingRow) {
-    page.OnInitDialog(view);
-    FakeControl& remove = view.control(IDC_COM_PORTS_REMOVE);
-    Select(1);
-    EXPECT_FALSE(remove.enabled) << "incoming";
     Select(0);
-    EXPECT_TRUE(remove.enabled);
     page.OnNotify(view, {IDC_COM_PORTS_LIST, NotifyCode::ItemChanged, 0, false, false});
     EXPECT_TRUE(remove.enabled) << "no state change: the item's data was set";
-    Select(4);
-    EXPECT_FALSE(remove.enabled) << "unknown kind";
     page.OnNotify(view, {IDC_COM_PORTS_LIST, NotifyCode::ItemChanged, 0, true, false});
     EXPECT_FALSE(remove.enabled) << "deselected";
 }

@@ -33,7 +33,7 @@ struct FakeControl final : IControlView {
 
 struct FakeListView final : IListView {
     struct Row {
-        std::vector<std::u16string> cells{1};
+        std::map<int, std::u16string> cells;  // by column
         std::intptr_t data = 0;
     };
     std::vector<std::pair<std::u16string, int>> columns;  // header, width
@@ -41,11 +41,10 @@ struct FakeListView final : IListView {
     std::vector<Row> rows;
     int selected = -1;
 
-    std::u16string Cell(int row, int column) const {
-        const auto& cells = rows.at(static_cast<std::size_t>(row)).cells;
-        return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)] : u"";
-    }
-    bool Has(int row) const { return row >= 0 && static_cast<std::size_t>(row) < rows.size(); }
+    // The row at an index the list has; a list view ignores any other index.
+    Row* At(int item) { return item >= 0 && item < ItemCount() ? &rows[static_cast<std::size_t>(item)] : nullptr; }
+    const Row* At(int item) const { return const_cast<FakeListView*>(this)->At(item); }
+    std::u16string Cell(int row, int column) const { return std::u16string(SubItemText(row, column).view()); }
 
     void InsertColumn(int, std::u16string_view header, int width) override { columns.emplace_back(header, width); }
     void AddExtendedStyle(std::uint32_t style) override { extendedStyle |= style; }
@@ -55,26 +54,24 @@ struct FakeListView final : IListView {
         selected = -1;
     }
     int InsertItem(int item, std::u16string_view text) override {
-        item = std::min(std::max(item, 0), ItemCount());
-        rows.insert(rows.begin() + item, Row{{std::u16string(text)}});
+        item = std::clamp(item, 0, ItemCount());
+        rows.insert(rows.begin() + item, Row{{{0, std::u16string(text)}}});
         return item;
     }
     void SetItemData(int item, std::intptr_t data) override {
-        if (Has(item)) rows[static_cast<std::size_t>(item)].data = data;
+        if (Row* row = At(item)) row->data = data;
     }
     void SetSubItemText(int item, int column, std::u16string_view text) override {
-        if (!Has(item)) return;
-        auto& cells = rows[static_cast<std::size_t>(item)].cells;
-        if (cells.size() <= static_cast<std::size_t>(column)) cells.resize(static_cast<std::size_t>(column) + 1);
-        cells[static_cast<std::size_t>(column)] = text;
+        if (Row* row = At(item)) row->cells[column] = text;
     }
     int SelectedItem() const override { return selected; }
     std::optional<std::intptr_t> ItemData(int item) const override {
-        if (!Has(item)) return std::nullopt;
-        return rows[static_cast<std::size_t>(item)].data;
+        const Row* row = At(item);
+        return row ? std::optional(row->data) : std::nullopt;
     }
     Text260 SubItemText(int item, int column) const override {
-        return Has(item) ? Text260(Cell(item, column)) : Text260();
+        const Row* row = At(item);
+        return row && row->cells.count(column) ? Text260(row->cells.at(column)) : Text260();
     }
 };
 
@@ -106,12 +103,8 @@ public:
     int changed = 0, unchanged = 0;
     std::vector<ShownMessage> messages;
 
-    FakeControl& control(int id) { return controls[id]; }
-
-    FakeListView& list(int id) { return lists[id]; }
-
-    IControlView& Control(int id) override { return controls[id]; }
-    IListView& ListView(int id) override { return lists[id]; }
+    FakeControl& Control(int id) override { return controls[id]; }
+    FakeListView& ListView(int id) override { return lists[id]; }
     IFolderShell& FolderShell() override { return folderShell; }
     void HideUnnamedChild(int n) override { hiddenUnnamed.push_back(n); }
     void MarkChanged() override { ++changed; }
@@ -124,11 +117,10 @@ public:
 
 class FakeShell final : public IShell {
 public:
-    std::u16string computerName = u"WORKSTATION";
     std::vector<std::pair<std::u16string, std::u16string>> helpOpened;  // topic, format
 
     void OpenHelpTopic(const char16_t* topic, const char16_t* folderFormat) override {
         helpOpened.emplace_back(topic, folderFormat);
     }
-    Text260 ComputerName() override { return Text260(computerName); }
+    Text260 ComputerName() override { return Text260(u"WORKSTATION"); }
 };

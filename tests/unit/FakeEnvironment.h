@@ -59,7 +59,6 @@ public:
     std::set<std::u16string> readOnlyFolders;
     std::map<std::u16string, std::string> files;  // path: content
     std::optional<Text260> moduleFolder = Text260(u"C:\\Applet");
-    std::vector<std::u16string> deleted;
 
     bool Exists(const char16_t* path) override { return folders.count(path) || files.count(path); }
     bool IsDirectory(const char16_t* path) override { return folders.count(path) != 0; }
@@ -71,10 +70,7 @@ public:
         if (error_ == 0) files[target] = files[from];
         return error_ == 0;
     }
-    bool Delete(const char16_t* path) override {
-        deleted.emplace_back(path);
-        return files.erase(path) != 0;
-    }
+    bool Delete(const char16_t* path) override { return files.erase(path) != 0; }
     std::uint32_t LastError() override { return error_; }
 
 private:

@@ -27,10 +27,9 @@ public:
     // Language and country names; a language not listed has neither, and an
     // empty country stands for a failing country query.
     std::map<LangId, std::pair<std::u16string, std::u16string>> isoNames{
-        {0x0409, {u"en", u"US"}}, {0x0009, {u"en", u"US"}}, {0x0407, {u"de", u"DE"}},
-        {0x0007, {u"de", u"DE"}}, {0x0C07, {u"de", u"AT"}}, {0x040C, {u"fr", u"FR"}},
-        {0x000C, {u"fr", u""}},   {0x0C0C, {u"fr", u"CA"}}, {0x0413, {u"nl", u"NL"}},
-        {0x0013, {u"nl", u"NL"}},
+        {0x0409, {u"en", u"US"}}, {0x0407, {u"de", u"DE"}}, {0x0007, {u"de", u"DE"}},
+        {0x0C07, {u"de", u"AT"}}, {0x040C, {u"fr", u"FR"}}, {0x000C, {u"fr", u""}},
+        {0x0C0C, {u"fr", u"CA"}}, {0x0413, {u"nl", u"NL"}}, {0x0013, {u"nl", u"NL"}},
     };
     // Full paths of the libraries that load.
     std::set<std::u16string> installed;
@@ -38,11 +37,10 @@ public:
     // What the code did.
     std::vector<LangId> languagesTried;  // every language whose name was asked for
     std::vector<std::u16string> loadAttempts;
+    std::vector<std::u16string> loaded;  // handle n is loaded[n - 1]
     std::vector<LibraryHandle> freed;
     LibraryHandle currentResourceModule = 0;
     int freedWhileCurrent = 0;
-
-    std::u16string PathOf(LibraryHandle library) const { return handles_.at(library); }
 
     LangId UserUiLanguage() override { return userUi; }
     std::optional<LangId> SystemUiLanguage() override { return systemUi; }
@@ -64,19 +62,14 @@ public:
     LibraryHandle LoadResourceLibrary(const char16_t* path) override {
         loadAttempts.emplace_back(path);
         if (!installed.count(path)) return 0;
-        LibraryHandle library = nextHandle_++;
-        handles_[library] = path;
-        return library;
+        loaded.emplace_back(path);
+        return loaded.size();
     }
     void FreeResourceLibrary(LibraryHandle library) override {
         freed.push_back(library);
         if (library == currentResourceModule) ++freedWhileCurrent;
     }
     void MakeCurrentResourceModule(LibraryHandle library) override { currentResourceModule = library; }
-
-private:
-    std::map<LibraryHandle, std::u16string> handles_;
-    LibraryHandle nextHandle_ = 0x1000;
 };
 
 class FakeHelpPlatform final : public IHelpPlatform {

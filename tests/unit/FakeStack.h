@@ -3,6 +3,7 @@
 // result a test sets (0 by default) and keeps what it was given.  A test can
 // make one call throw, to see that a fault anywhere leaves nothing behind.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <map>
@@ -43,7 +44,10 @@ public:
     std::int32_t ToggleDiscoverableOnOff() override { return Log("ToggleDiscoverableOnOff"); }
     std::int32_t ToggleConnectivityState() override { return Log("ToggleConnectivityState"); }
 
+    // The rest of the record holds what the stack left there, so a name read
+    // past its field shows.
     std::int32_t GetDeviceFriendlyName(_VMR_LOCAL_DEVICE_INFO* info) override {
+        std::memset(info, 'A', sizeof *info);
         std::strncpy(info->friendlyName, friendlyName.c_str(), sizeof info->friendlyName);
         return Log("GetDeviceFriendlyName");
     }
@@ -53,7 +57,6 @@ public:
     }
     std::int32_t GetLocalDeviceInfo(_VMR_LOCAL_DEVICE_INFO* info) override {
         info->lap = 0xDA7113;
-        info->btVersion = 6;
         return Log("GetLocalDeviceInfo");
     }
     std::int32_t GetLocalFirmwareVersion(std::uint32_t* version) override {
@@ -109,11 +112,7 @@ public:
     // covers both; it can be the throwing call too.
     void Note(const char* step) { Log(step); }
 
-    bool Called(const std::string& name) const {
-        for (const auto& call : calls)
-            if (call == name) return true;
-        return false;
-    }
+    bool Called(const std::string& name) const { return std::find(calls.begin(), calls.end(), name) != calls.end(); }
 
 private:
     std::int32_t Log(const char* name) {

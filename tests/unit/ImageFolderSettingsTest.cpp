@@ -11,25 +11,24 @@ constexpr char16_t kPictures[] = u"C:\\Users\\Alice\\Pictures";
 class ImageFolderSettingsTest : public RegistryTest {
 protected:
     std::u16string Get() { return std::u16string(GetImageFolderPath(registry, folders).view()); }
-    std::string Stored() { return registry.GetValue(kUser, kKey, u"Alice")->bytes; }
+    std::optional<std::string> Stored() { return registry.Bytes(kUser, kKey, u"Alice"); }
 };
 
 // A stored folder counts only as a whole terminated text that fits 520
 // bytes; anything else, or no user name, gives My Pictures, else "C:\".
 TEST_F(ImageFolderSettingsTest, GetTakesOnlyAWholeTerminatedTextThatFits) {
-    auto text = [](std::u16string_view value) { return Utf16Bytes(std::u16string(value) + u'\0'); };
     const struct {
         std::uint32_t type;
         std::string bytes;
         std::u16string path;
     } cases[] = {
-        {reg::kExpandSz, text(u"%PICS%"), u"%PICS%"},
+        {reg::kExpandSz, SzBytes(u"%PICS%"), u"%PICS%"},
         {reg::kSz, "", u""},
-        {reg::kSz, text(std::u16string(259, u'p')), std::u16string(259, u'p')},
-        {reg::kSz, text(std::u16string(260, u'p')), kPictures},
-        {reg::kSz, text(u"D:\\x") + "z", kPictures},
+        {reg::kSz, SzBytes(std::u16string(259, u'p')), std::u16string(259, u'p')},
+        {reg::kSz, SzBytes(std::u16string(260, u'p')), kPictures},
+        {reg::kSz, SzBytes(u"D:\\x") + "z", kPictures},
         {reg::kSz, Utf16Bytes(u"D:\\x"), kPictures},
-        {reg::kBinary, text(u"D:\\x"), kPictures},
+        {reg::kBinary, SzBytes(u"D:\\x"), kPictures},
     };
     for (const auto& c : cases) {
         registry.PutValue(kUser, kKey, u"Alice", c.type, c.bytes);
@@ -48,13 +47,13 @@ TEST_F(ImageFolderSettingsTest, SetReplacesTheFolderOrKeepsTheOldOne) {
     EXPECT_FALSE(SetImageFolderPath(registry, folders, std::u16string(260, u'x').c_str()));
     registry.RefuseDelete(kUser, kKey);
     EXPECT_FALSE(SetImageFolderPath(registry, folders, u"E:\\New"));
-    EXPECT_EQ(Stored(), Utf16Bytes(std::u16string(u"D:\\Keep\0", 8)));
+    EXPECT_EQ(Stored(), SzBytes(u"D:\\Keep"));
 
     registry = MemoryRegistry();  // an unacceptable old value is overwritten, not deleted
     registry.PutValue(kUser, kKey, u"Alice", reg::kBinary, "junk");
     registry.RefuseDelete(kUser, kKey);
     EXPECT_TRUE(SetImageFolderPath(registry, folders, u"E:\\New"));
-    EXPECT_EQ(Stored(), Utf16Bytes(std::u16string(u"E:\\New\0", 7)));
+    EXPECT_EQ(Stored(), SzBytes(u"E:\\New"));
 }
 
 }  // namespace

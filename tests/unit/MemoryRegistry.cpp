@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr long kInvalidHandle = 6;
 constexpr std::uint32_t kSetValue = 0x0002;
 
 std::u16string Folded(std::u16string_view text) {
@@ -22,6 +21,10 @@ std::string Utf16Bytes(std::u16string_view text) {
     return std::string(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(char16_t));
 }
 
+std::string SzBytes(std::u16string_view text) { return Utf16Bytes(std::u16string(text) + u'\0'); }
+
+std::string DwordBytes(std::uint32_t value) { return std::string(reinterpret_cast<const char*>(&value), sizeof value); }
+
 std::u16string MemoryRegistry::KeyId(RegistryRoot root, std::u16string_view path) {
     static constexpr const char16_t* kRoots[] = {u"hkcu", u"hklm", u"hkcr"};
     std::u16string id = kRoots[static_cast<int>(root)];
@@ -33,10 +36,17 @@ void MemoryRegistry::Count() {
     if (operations++ == throwingOperation) throw RegistryFault{};
 }
 
-long MemoryRegistry::Issue(const std::u16string& key, std::uint32_t access,
-                           RegistryHandle* handle) {
+// Opens or creates the key and hands out a handle with the access asked for.
+long MemoryRegistry::Issue(KeyRequest request, RegistryHandle* handle) {
+    Count();
+    requests_.push_back(request);
+    *handle = 0;
+    std::u16string id = KeyId(request.root, request.path);
+    if (request.create && refuseCreate_.count(id)) return reg::kAccessDenied;
+    if (request.create) PutKey(request.root, request.path);
+    if (!keys_.count(id) && id.find(u'\\') != std::u16string::npos) return reg::kFileNotFound;
     *handle = nextHandle_++;
-    handles_[*handle] = Handle{key, access};
+    handles_[*handle] = Handle{id, request.access};
     return reg::kSuccess;
 }
 
@@ -47,31 +57,9 @@ const MemoryRegistry::Handle* MemoryRegistry::Find(RegistryHandle handle,
     return &found->second;
 }
 
-long MemoryRegistry::OpenKey(RegistryRoot root, const char16_t* path, std::uint32_t access,
-                             RegistryHandle* key) {
-    Count();
-    requests_.push_back({false, root, path ? path : u"", access});
-    *key = 0;
-    std::u16string id = KeyId(root, path ? path : u"");
-    if (id.find(u'\\') != std::u16string::npos && !keys_.count(id)) return reg::kFileNotFound;
-    return Issue(id, access, key);
-}
-
-long MemoryRegistry::CreateKey(RegistryRoot root, const char16_t* path, std::uint32_t access,
-                               RegistryHandle* key) {
-    Count();
-    requests_.push_back({true, root, path ? path : u"", access});
-    *key = 0;
-    std::u16string id = KeyId(root, path ? path : u"");
-    if (refuseCreate_.count(id)) return reg::kAccessDenied;
-    PutKey(root, path ? path : u"");
-    return Issue(id, access, key);
-}
-
 long MemoryRegistry::QueryValue(RegistryHandle key, const char16_t* name, std::uint32_t* type,
                                 void* data, std::uint32_t* size) {
     Count();
-    if (!handles_.count(key)) return kInvalidHandle;
     const Handle* handle = Find(key, reg::kQueryValue);
     if (!handle) return reg::kAccessDenied;
     if (data && !size) return reg::kInvalidParameter;
@@ -93,18 +81,15 @@ long MemoryRegistry::QueryValue(RegistryHandle key, const char16_t* name, std::u
 long MemoryRegistry::SetValue(RegistryHandle key, const char16_t* name, std::uint32_t type,
                               const void* data, std::uint32_t size) {
     Count();
-    if (!handles_.count(key)) return kInvalidHandle;
     const Handle* handle = Find(key, kSetValue);
     if (!handle) return reg::kAccessDenied;
     if (!data && size != 0) return reg::kInvalidParameter;
-    std::string bytes = size ? std::string(static_cast<const char*>(data), size) : std::string();
-    keys_[handle->key][ValueId(name)] = Value{type, std::move(bytes)};
+    keys_[handle->key][ValueId(name)] = Value{type, size ? std::string(static_cast<const char*>(data), size) : ""};
     return reg::kSuccess;
 }
 
 long MemoryRegistry::DeleteValue(RegistryHandle key, const char16_t* name) {
     Count();
-    if (!handles_.count(key)) return kInvalidHandle;
     const Handle* handle = Find(key, kSetValue);
     if (!handle || refuseDelete_.count(handle->key)) return reg::kAccessDenied;
     return keys_[handle->key].erase(ValueId(name)) ? reg::kSuccess : reg::kFileNotFound;
@@ -117,10 +102,6 @@ long MemoryRegistry::DeleteTree(RegistryRoot root, const char16_t* path) {
     for (auto key = keys_.lower_bound(id + u"\\"); key != keys_.end() && key->first.starts_with(id + u"\\");)
         key = keys_.erase(key);
     return reg::kSuccess;
-}
-
-long MemoryRegistry::CloseKey(RegistryHandle key) {
-    return handles_.erase(key) ? reg::kSuccess : kInvalidHandle;
 }
 
 void MemoryRegistry::PutKey(RegistryRoot root, std::u16string_view path) {
@@ -138,22 +119,6 @@ void MemoryRegistry::PutValue(RegistryRoot root, std::u16string_view path,
     keys_[KeyId(root, path)][Folded(name)] = Value{type, std::string(bytes)};
 }
 
-void MemoryRegistry::PutDword(RegistryRoot root, std::u16string_view path,
-                              std::u16string_view name, std::uint32_t value) {
-    PutValue(root, path, name, reg::kDword,
-             std::string_view(reinterpret_cast<const char*>(&value), sizeof value));
-}
-
-void MemoryRegistry::PutString(RegistryRoot root, std::u16string_view path,
-                               std::u16string_view name, std::u16string_view text,
-                               std::uint32_t type) {
-    PutValue(root, path, name, type, Utf16Bytes(std::u16string(text) + u'\0'));
-}
-
-bool MemoryRegistry::HasKey(RegistryRoot root, std::u16string_view path) const {
-    return keys_.count(KeyId(root, path)) != 0;
-}
-
 std::optional<MemoryRegistry::Value> MemoryRegistry::GetValue(RegistryRoot root,
                                                               std::u16string_view path,
                                                               std::u16string_view name) const {
@@ -162,12 +127,4 @@ std::optional<MemoryRegistry::Value> MemoryRegistry::GetValue(RegistryRoot root,
     auto value = key->second.find(Folded(name));
     if (value == key->second.end()) return std::nullopt;
     return value->second;
-}
-
-void MemoryRegistry::RefuseCreate(RegistryRoot root, std::u16string_view path) {
-    refuseCreate_.insert(KeyId(root, path));
-}
-
-void MemoryRegistry::RefuseDelete(RegistryRoot root, std::u16string_view path) {
-    refuseDelete_.insert(KeyId(root, path));
 }

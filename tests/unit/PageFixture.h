@@ -16,3 +16,11 @@ protected:
     PageServices services{stack, registry, strings, shell, files, folders};
     FakeDialogView view;
 };
+
+// The same with the page under test, over the record.
+template <typename Page>
+class PageTest : public PageFixture {
+protected:
+    PageTest() { page.SetSheetInfo(&info); }
+    Page page{services};
+};

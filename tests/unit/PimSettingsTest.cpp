@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 
 #include "PageFixture.h"
@@ -19,27 +20,25 @@ protected:
         page.reset();
         PageFixture::TearDown();
     }
-    std::optional<std::string> Stored(const char16_t* name) {
-        auto value = registry.GetValue(kUser, kKey, name);
-        return value ? std::optional(value->bytes) : std::nullopt;
-    }
-    FakeControl& Box(int id) { return view.control(id); }
+    std::optional<std::string> Stored(const char16_t* name) { return registry.Bytes(kUser, kKey, name); }
+    FakeControl& Box(int id) { return view.Control(id); }
     std::unique_ptr<CPIMSettingProps> page;
 };
-
-const std::string kOne("\1\0\0\0", 4), kZero(4, '\0'), kEmptyText(2, '\0');
 
 TEST_F(PimSettingsTest, BuildingTheSheetFillsMissingValuesWithOneAndKeepsTheOthers) {
     registry.PutDword(kUser, kKey, u"CalendarDest", 0);
     registry.PutValue(kUser, kKey, u"NotesDest", reg::kSz, Utf16Bytes(u"j"));
+    registry.PutValue(kUser, kKey, u"MailDest", reg::kSz, Utf16Bytes(u"long"));  // too long to read: kept too
     Build();
-    for (const char16_t* name : kSwitches) {
-        std::u16string value(name);
-        EXPECT_EQ(Stored(name), value == u"CalendarDest" ? kZero : value == u"NotesDest" ? Utf16Bytes(u"j") : kOne)
-            << std::string(value.begin(), value.end());
+    const std::map<std::u16string, std::string> kept = {
+        {u"CalendarDest", DwordBytes(0)}, {u"NotesDest", Utf16Bytes(u"j")}, {u"MailDest", Utf16Bytes(u"long")}};
+    for (std::u16string_view name : kSwitches) {
+        auto found = kept.find(std::u16string(name));
+        EXPECT_EQ(Stored(name.data()), found == kept.end() ? DwordBytes(1) : found->second)
+            << std::string(name.begin(), name.end());
     }
-    EXPECT_EQ(Stored(u"FolderPath"), kEmptyText);
-    EXPECT_EQ(Stored(u"DefContactItem"), kEmptyText);
+    EXPECT_EQ(Stored(u"FolderPath"), SzBytes(u""));
+    EXPECT_EQ(Stored(u"DefContactItem"), SzBytes(u""));
 
     page->OnInitDialog(view);
     EXPECT_TRUE(Box(IDC_PIM_ALLOW_SEND).checked && Box(IDC_PIM_BUSINESS_CARDS).enabled);
@@ -60,9 +59,9 @@ TEST_F(PimSettingsTest, ApplySendsTheServersOrderAndStoresTheBoxes) {
     EXPECT_TRUE(page->OnApply(view));
     EXPECT_EQ(stack.calls, std::vector<std::string>{"OppSetServerConfig"});
     EXPECT_EQ(stack.oppSent, (std::vector<std::uint32_t>{0, 0, 0, 0, 1})) << "allow, cards, e-mail, notes, calendar";
-    EXPECT_EQ(Stored(u"AllowDevicesToSend"), kZero);
-    EXPECT_EQ(Stored(u"CalendarDest"), kOne);
-    EXPECT_EQ(Stored(u"FolderPath"), kEmptyText);
+    EXPECT_EQ(Stored(u"AllowDevicesToSend"), DwordBytes(0));
+    EXPECT_EQ(Stored(u"CalendarDest"), DwordBytes(1));
+    EXPECT_EQ(Stored(u"FolderPath"), SzBytes(u""));
     EXPECT_FALSE(Box(IDC_PIM_CALENDAR).enabled) << "the controls are loaded again";
     EXPECT_EQ(view.changed, 1);
 }

@@ -18,8 +18,6 @@ constexpr char16_t kCategories[] =
     u"{305CA226-D286-468e-B848-2B2E8E697B74} 2";
 constexpr char16_t kModule[] = u"C:\\Program Files\\QuorvelCpl\\QuorvelCpl.dll";
 
-std::string Sz(std::u16string_view text) { return Utf16Bytes(std::u16string(text) + u'\0'); }
-
 TEST(RegistryScript, RefusesWhatItCannotParseWhole) {
     const char16_t* malformed[] = {
         u"HKCR { 'a' ", u"HKXX { }", u"HKCR { 'a' = s 'b }", u"HKCR { 'a' = d '1' }", u"HKCR { '%NOPE%' }",
@@ -40,62 +38,52 @@ TEST(RegistryScript, RefusesWhatItCannotParseWhole) {
     EXPECT_EQ(key.subkeys[0].flag, ScriptKey::Flag::Delete);
 }
 
-class ScriptApplyTest : public RegistryTest {
-protected:
-    long Apply(bool registering) {
-        auto script = ParseRegistryScript(kScript, {{u"APPID", kAppId}});
-        return script ? ApplyRegistryScript(registry, *script, registering) : kScriptMalformed;
-    }
-    std::u16string AppIdKey() { return u"AppID\\" + std::u16string(kAppId); }
-};
+using ScriptApplyTest = RegistryTest;
 
 TEST_F(ScriptApplyTest, RegistersTheAppIdAndRemovesItAgainButNeverTheAppIdKey) {
+    const auto script = ParseRegistryScript(kScript, {{u"APPID", kAppId}});
+    ASSERT_TRUE(script);
+    auto apply = [&](bool registering) { return ApplyRegistryScript(registry, *script, registering); };
+    const std::u16string appIdKey = u"AppID\\" + std::u16string(kAppId);
     registry.PutString(kClasses, u"AppID\\{Other}", u"", u"Other");
-    for (int pass = 0; pass < 2; ++pass) EXPECT_EQ(Apply(true), 0);
-    EXPECT_EQ(registry.GetValue(kClasses, AppIdKey(), u"")->bytes, Sz(u"QuorvelCpl"));
-    EXPECT_EQ(registry.GetValue(kClasses, u"AppID\\QuorvelCpl.DLL", u"AppID")->bytes, Sz(kAppId));
+    for (int pass = 0; pass < 2; ++pass) EXPECT_EQ(apply(true), 0);
+    EXPECT_EQ(registry.Bytes(kClasses, appIdKey, u""), SzBytes(u"QuorvelCpl"));
+    EXPECT_EQ(registry.Bytes(kClasses, u"AppID\\QuorvelCpl.DLL", u"AppID"), SzBytes(kAppId));
 
-    EXPECT_EQ(Apply(false), 0);
-    EXPECT_FALSE(registry.HasKey(kClasses, AppIdKey()));
+    EXPECT_EQ(apply(false), 0);
+    EXPECT_FALSE(registry.HasKey(kClasses, appIdKey));
     EXPECT_FALSE(registry.HasKey(kClasses, u"AppID\\QuorvelCpl.DLL"));
     EXPECT_TRUE(registry.HasKey(kClasses, u"AppID\\{Other}"));
-    EXPECT_EQ(Apply(false), 0) << "nothing left to remove is no failure";
-}
+    EXPECT_EQ(apply(false), 0) << "nothing left to remove is no failure";
 
-TEST_F(ScriptApplyTest, AFailedRegistrationIsTakenBack) {
     registry.RefuseCreate(kClasses, u"AppID\\QuorvelCpl.DLL");
-    EXPECT_NE(Apply(true), 0);
-    EXPECT_FALSE(registry.HasKey(kClasses, AppIdKey()));
+    EXPECT_NE(apply(true), 0);
+    EXPECT_FALSE(registry.HasKey(kClasses, appIdKey)) << "a failed registration is taken back";
 }
 
-class ControlPanelValuesTest : public RegistryTest {
-protected:
-    void SetUp() override {
-        registry.PutKey(kMachine, kCpls);
-        registry.PutKey(kMachine, kCategories);
-        strings.texts[IDS_APPLET_NAME] = u"Bluetooth-Einstellungen";
-    }
-};
+using ControlPanelValuesTest = RegistryTest;
 
+// Registering writes the item under the applet's name in the current
+// language; without the module path, the result is an invalid argument.
 TEST_F(ControlPanelValuesTest, WritesAndDeletesTheItemUnderTheNameOfTheCurrentLanguage) {
+    EXPECT_EQ(RegisterControlPanelItem(registry, strings, std::nullopt, 0), 0) << "no keys: nothing needs the path";
+    EXPECT_FALSE(registry.HasKey(kMachine, kCpls));
+    registry.PutKey(kMachine, kCpls);
+    registry.PutKey(kMachine, kCategories);
+    EXPECT_EQ(RegisterControlPanelItem(registry, strings, std::nullopt, 0), kInvalidArgument);
+    EXPECT_EQ(UnregisterControlPanelItem(registry, strings, std::nullopt, 0), kInvalidArgument);
+
+    strings.texts[IDS_APPLET_NAME] = u"Bluetooth-Einstellungen";
     for (int pass = 0; pass < 2; ++pass) EXPECT_EQ(RegisterControlPanelItem(registry, strings, Text260(kModule), 0), 0);
-    EXPECT_EQ(registry.GetValue(kMachine, kCpls, u"Bluetooth-Einstellungen")->bytes, Sz(kModule));
-    EXPECT_EQ(registry.GetValue(kMachine, kCategories, kModule)->bytes, Sz(u"2,3,4"));
+    EXPECT_EQ(registry.Bytes(kMachine, kCpls, u"Bluetooth-Einstellungen"), SzBytes(kModule));
+    EXPECT_EQ(registry.Bytes(kMachine, kCategories, kModule), SzBytes(u"2,3,4"));
     for (const auto& request : registry.KeyRequests()) {
         EXPECT_FALSE(request.create) << "the system's keys are never created";
         EXPECT_EQ(request.access, reg::kWrite);
     }
     EXPECT_EQ(UnregisterControlPanelItem(registry, strings, Text260(kModule), 5), 5) << "the script's result stands";
-    EXPECT_FALSE(registry.GetValue(kMachine, kCpls, u"Bluetooth-Einstellungen"));
-    EXPECT_FALSE(registry.GetValue(kMachine, kCategories, kModule));
-}
-
-TEST_F(ControlPanelValuesTest, WithoutTheModulePathTheResultIsInvalidArgument) {
-    EXPECT_EQ(RegisterControlPanelItem(registry, strings, std::nullopt, 0), kInvalidArgument);
-    EXPECT_EQ(UnregisterControlPanelItem(registry, strings, std::nullopt, 0), kInvalidArgument);
-    registry = MemoryRegistry();
-    EXPECT_EQ(RegisterControlPanelItem(registry, strings, std::nullopt, 0), 0) << "no keys: nothing needs the path";
-    EXPECT_FALSE(registry.HasKey(kMachine, kCpls));
+    EXPECT_FALSE(registry.Bytes(kMachine, kCpls, u"Bluetooth-Einstellungen"));
+    EXPECT_FALSE(registry.Bytes(kMachine, kCategories, kModule));
 }
 
 }  // namespace

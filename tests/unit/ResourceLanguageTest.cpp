@@ -23,7 +23,7 @@ protected:
         CResourceLanguage language(platform, registry);
         language.SelectResourceLanguage();
         current = language.CurrentLanguage();
-        library = language.Library() ? platform.PathOf(language.Library()) : u"";
+        library = language.Library() ? platform.loaded.at(language.Library() - 1) : u"";
         libraryIsCurrent = language.Library() != 0 && platform.currentResourceModule == language.Library();
         return platform.languagesTried;
     }
@@ -34,29 +34,16 @@ protected:
     bool libraryIsCurrent = false;
 };
 
-TEST_F(ResourceLanguageTest, EachCandidateFallsBackToItsNeutralAndDefaultForms) {
-    const struct {
-        LangId userUi;
-        std::vector<LangId> tried;
-    } cases[] = {
-        {0x0C07, {0x0C07, 0x0007, 0x0407}},
-        {0x0407, {0x0407, 0x0007}},
-        {0x0007, {0x0007, 0x0407}},
-    };
-    for (const auto& c : cases) {
-        platform.userUi = c.userUi;
-        EXPECT_EQ(Select(), c.tried) << c.userUi;
-    }
-}
-
-TEST_F(ResourceLanguageTest, CandidatesAreTriedInOrderUntilALibraryLoads) {
-    platform.userUi = 0x0C07;
-    platform.systemUi = 0x0C0C;
-    platform.userDefault = 0x0413;
+// Each candidate is tried as it is, in its neutral form and in its default
+// form, as far as those differ from it, and the candidates in turn until a
+// library loads.
+TEST_F(ResourceLanguageTest, CandidatesAndTheirFormsAreTriedInOrderUntilALibraryLoads) {
+    platform.userUi = 0x0C07;       // a regional form
+    platform.systemUi = 0x0413;     // a default form
+    platform.userDefault = 0x000C;  // a neutral form
     platform.systemDefault = 0x0409;
     platform.installed = {Library(u"en-US")};
-    EXPECT_EQ(Select(), (std::vector<LangId>{0x0C07, 0x0007, 0x0407, 0x0C0C, 0x000C, 0x040C, 0x0413,
-                                             0x0013, 0x0409}));
+    EXPECT_EQ(Select(), (std::vector<LangId>{0x0C07, 0x0007, 0x0407, 0x0413, 0x0013, 0x000C, 0x040C, 0x0409}));
     EXPECT_EQ(current, 0x0409);
     EXPECT_EQ(library, Library(u"en-US"));
     EXPECT_TRUE(libraryIsCurrent);
@@ -70,55 +57,40 @@ TEST_F(ResourceLanguageTest, CandidatesAreTriedInOrderUntilALibraryLoads) {
     EXPECT_EQ(current, 0x040C);
 }
 
-TEST_F(ResourceLanguageTest, WithoutAnyLibraryTheHostLanguageOrEnglishIsCurrent) {
-    platform.userUi = 0x0407;
-    for (LangId host : {LangId{0x0416}, LangId{0}}) {
-        platform.hostTranslation = host;
-        Select();
-        EXPECT_EQ(current, host ? host : 0x0409);
-        EXPECT_EQ(library, u"");
-    }
-}
-
 // Without the function, 9x-family systems name their interface language in
 // ResourceLocale as hexadecimal text, and NT-family ones in ntdll's version.
 TEST_F(ResourceLanguageTest, TheSystemInterfaceLanguageHasThreeSources) {
-    registry.PutString(kUser, kResourceLocaleKey, u"", u"0000040C");
-    platform.ntdll = 0x0413;
-    platform.win9x = true;
-    platform.systemUi = 0x0407;
-    EXPECT_EQ(Select().front(), 0x0407) << "the function wins wherever it exists";
-    platform.systemUi.reset();
-    EXPECT_EQ(Select().front(), 0x040C);
-    platform.win9x = false;
-    EXPECT_EQ(Select().front(), 0x0413);
-}
-
-TEST_F(ResourceLanguageTest, ResourceLocaleIsReadAsHexadecimalLanguage) {
     platform.systemUi.reset();
     platform.win9x = true;
     EXPECT_TRUE(Select().empty()) << "no key";
-    auto text = [](std::u16string_view value) { return Utf16Bytes(std::u16string(value) + u'\0'); };
     const struct {
         std::uint32_t type;
         std::string bytes;
         LangId expected;
     } cases[] = {
-        {reg::kSz, text(u" 0x413 etc"), 0x0413},                   // as "%x" reads it
-        {reg::kSz, Utf16Bytes(u"0000000000000407"), 0x0407},       // 32 bytes, no terminator
-        {reg::kSz, text(u"10407"), 0},                             // beyond 16 bits, not 0x0407
-        {reg::kSz, text(std::u16string(16, u'0') + u"407"), 0},    // more than 32 bytes
-        {reg::kExpandSz, text(u"407"), 0},
+        {reg::kSz, SzBytes(u" 0x413 etc"), 0x0413},                 // as "%x" reads it
+        {reg::kSz, Utf16Bytes(u"0000000000000407"), 0x0407},        // 32 bytes, no terminator
+        {reg::kSz, SzBytes(u"10407"), 0},                           // beyond 16 bits, not 0x0407
+        {reg::kSz, SzBytes(std::u16string(16, u'0') + u"407"), 0},  // more than 32 bytes
+        {reg::kExpandSz, SzBytes(u"407"), 0},
+        {reg::kSz, SzBytes(u"0000040C"), 0x040C},
     };
     for (const auto& c : cases) {
         registry.PutValue(kUser, kResourceLocaleKey, u"", c.type, c.bytes);
         std::vector<LangId> tried = Select();
         EXPECT_EQ(tried.empty() ? 0 : tried.front(), c.expected) << c.bytes.size();
     }
+    platform.systemUi = 0x0407;
+    EXPECT_EQ(Select().front(), 0x0407) << "the function wins wherever it exists";
+    platform.systemUi.reset();
+    platform.win9x = false;
+    platform.ntdll = 0x0413;
+    EXPECT_EQ(Select().front(), 0x0413);
 }
 
 // A path that does not fit 260 units is no path: it is never cut into another.
-TEST_F(ResourceLanguageTest, TheLibraryIsNamedAfterTheAppletBesideItOrNotLoadedAtAll) {
+// Without any library, the host's language is current, else English.
+TEST_F(ResourceLanguageTest, TheLibraryIsNamedAfterTheAppletElseTheHostLanguageOrEnglishServes) {
     platform.userUi = 0x040C;
     // The folder takes "\fr-FR\Qfr-FR.dll" (17 units) to 259 units; one more does not fit.
     const std::u16string folder = u"C:\\" + std::u16string(239, u'a');
@@ -129,8 +101,12 @@ TEST_F(ResourceLanguageTest, TheLibraryIsNamedAfterTheAppletBesideItOrNotLoadedA
         platform.appletPath = Text260(applet);
         Select();
     }
+    EXPECT_EQ(current, 0x0409);
+    EXPECT_EQ(library, u"");
     platform.appletPath.reset();
+    platform.hostTranslation = 0x0416;
     Select();
+    EXPECT_EQ(current, 0x0416);
     EXPECT_EQ(platform.loadAttempts, (std::vector<std::u16string>{
                                          u"C:\\Dir\\fr-FR\\QuorvelCplfr-FR.dll",
                                          u"D:\\My.Apps\\fr-FR\\Quorvel.Cplfr-FR.dll",

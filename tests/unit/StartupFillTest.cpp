@@ -18,6 +18,8 @@ protected:
 };
 
 TEST_F(StartupFillTest, AsksTheStackInOrderAndCreatesTheWindowBetween) {
+    stack.discoverable = 0;
+    stack.friendlyName = "K\xC3\xBC" "che \xE2\x82\xAC";  // "Küche €"
     Fill();
     EXPECT_EQ(stack.calls, (std::vector<std::string>{
                                "RegisterApplication", "ObexRegisterApplication", "GetRadioStatus",
@@ -25,9 +27,9 @@ TEST_F(StartupFillTest, AsksTheStackInOrderAndCreatesTheWindowBetween) {
                                "GetDeviceFriendlyName", "GetLocalDeviceInfo", "GetLocalFirmwareVersion"}));
     EXPECT_TRUE(info.IsStackAvailable());
     EXPECT_EQ(info.GetRadioOn(), 1);
-    EXPECT_EQ(info.GetDiscoverable(), 1);
+    EXPECT_EQ(info.GetDiscoverable(), 0);
     EXPECT_EQ(info.GetConnectable(), 1);
-    EXPECT_EQ(info.GetLocalDeviceName().view(), u"Desk PC");
+    EXPECT_EQ(info.GetLocalDeviceName().view(), u"K\u00FCche \u20AC");
     EXPECT_EQ(info.LocalDeviceInfo().lap, 0xDA7113u);
     EXPECT_EQ(info.GetFirmwareVersionText().view(), u"4135");
 }
@@ -37,26 +39,20 @@ TEST_F(StartupFillTest, AFailedRegistrationStillAsksTheStackButLeavesItUnavailab
     stack.radioOn = 0;
     stack.results["GetConnectivityStatus"] = -1;  // the connectable value is then not to be trusted
     stack.firmware = 0xFFFFFFFE;
+    stack.friendlyName = std::string(257, 'x') + "\xE2\x82\xAC";  // all 260 bytes, no zero
     Fill();
     EXPECT_FALSE(info.IsStackAvailable());
     EXPECT_EQ(stack.calls.size(), 9u);
     EXPECT_EQ(info.GetRadioOn(), 0);
     EXPECT_EQ(info.GetConnectable(), 0);
     EXPECT_EQ(info.GetFirmwareVersionText().view(), u"-2") << "the firmware number is shown signed";
-}
-
-TEST_F(StartupFillTest, ConvertsTheStacksUtf8NameAndCutsWhatDoesNotFit) {
-    stack.friendlyName = "K\xC3\xBC" "che \xE2\x82\xAC";  // "Küche €"
-    Fill();
-    EXPECT_EQ(info.GetLocalDeviceName().view(), u"K\u00FCche \u20AC");
-    stack.friendlyName = std::string(259, 'x');
-    Fill();
-    EXPECT_EQ(info.GetLocalDeviceName().view().size(), 259u);
+    EXPECT_EQ(info.GetLocalDeviceName().view(), std::u16string(257, u'x') + u"\u20AC") << "ended by the field";
 }
 
 // High speed: the user's REG_DWORD, else the machine's, else on.  Proximity
-// pairing: a REG_DWORD only.  Content protection: any type.
-TEST_F(StartupFillTest, TakesEachSwitchFromWhereAndAsItsRuleSays) {
+// pairing: a REG_DWORD only.  Content protection: any type.  File sharing: as
+// ResolveFileSharingAtStartup finds it.
+TEST_F(StartupFillTest, TakesEachSettingFromWhereAndAsItsRuleSays) {
     Fill();
     EXPECT_TRUE(info.GetHighSpeedOn());
     EXPECT_FALSE(info.GetContentProtectionOn());
@@ -64,29 +60,20 @@ TEST_F(StartupFillTest, TakesEachSwitchFromWhereAndAsItsRuleSays) {
     registry.PutString(kUser, sys::kUserDefaultKey, sys::kHighSpeed, u"1");  // not a REG_DWORD: ignored
     registry.PutString(kMachine, sys::kMachineProximityKey, sys::kProximityState, u"1");
     registry.PutValue(kMachine, sys::kMachineDefaultKey, sys::kScmst, reg::kBinary, std::string("\0\1", 2));
+    registry.PutValue(kUser, sys::kFileSharingKey, sys::kTPassword, reg::kBinary, "QZX");
+    registry.PutString(kMachine, sys::kFileSharingKey, sys::kFtspath, u"D:\\Exchange");
     Fill();
     EXPECT_FALSE(info.GetHighSpeedOn());
     EXPECT_EQ(info.GetProximityPairingState(), 0u);
     EXPECT_TRUE(info.GetContentProtectionOn());
-}
-
-TEST_F(StartupFillTest, CopiesTheRegistrysValuesIntoTheRecord) {
-    registry.PutDword(kMachine, sys::kMachineDefaultKey, sys::kScmst, 1);
-    registry.PutDword(kMachine, sys::kMachineProximityKey, sys::kProximityState, 3);
-    registry.PutDword(kUser, sys::kUserDefaultKey, sys::kHighSpeed, 0);
-    registry.PutDword(kUser, sys::kFileSharingKey, sys::kOpenArrivedImage, 1);
-    registry.PutValue(kUser, sys::kFileSharingKey, sys::kTPassword, reg::kBinary, "QZX");
-    registry.PutDword(kMachine, sys::kFileSharingKey, sys::kDisableObexServers, 1);
-    registry.PutString(kMachine, sys::kFileSharingKey, sys::kFtspath, u"D:\\Exchange");
-    Fill();
-    EXPECT_TRUE(info.GetContentProtectionOn());
-    EXPECT_EQ(info.GetProximityPairingState(), 3u);
-    EXPECT_FALSE(info.GetHighSpeedOn());
-    EXPECT_EQ(info.GetOpenArrivedImage(), 1u);
-    EXPECT_EQ(info.GetTransferPasswordRequired(), 0u);
     EXPECT_EQ(info.GetTransferPassword().view(), u"QZX");
-    EXPECT_EQ(info.GetObexServersDisabled(), 1u);
     EXPECT_EQ(info.GetExchangeFolderPath().view(), u"D:\\Exchange");
+
+    registry.PutDword(kUser, sys::kUserDefaultKey, sys::kHighSpeed, 1);
+    registry.PutDword(kMachine, sys::kMachineProximityKey, sys::kProximityState, 3);
+    Fill();
+    EXPECT_TRUE(info.GetHighSpeedOn()) << "the user's choice before the machine's";
+    EXPECT_EQ(info.GetProximityPairingState(), 3u);
 }
 
 }  // namespace

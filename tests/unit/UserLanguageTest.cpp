@@ -1,8 +1,14 @@
+// The user's language tag, and the two that read it: the message boxes and
+// the help folder.
+
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "FakeEnvironment.h"
+#include "FakeLocalePlatform.h"
+#include "locale/HelpTopic.h"
 #include "locale/UserLanguage.h"
 
 namespace {
@@ -22,7 +28,7 @@ protected:
     void Put(std::uint32_t type, std::string_view bytes) {
         registry.PutValue(kUser, sys::kLanguageKey, sys::kDefaultUserLang, type, bytes);
     }
-    void PutTag(std::u16string_view tag) { registry.PutString(kUser, sys::kLanguageKey, sys::kDefaultUserLang, tag); }
+    void PutTag(std::u16string_view tag) { Put(reg::kSz, SzBytes(tag)); }
 };
 
 TEST_F(UserLanguageTest, TerminatedTextsAreTakenLiterallyAndAnythingElseGivesEnglish) {
@@ -31,34 +37,31 @@ TEST_F(UserLanguageTest, TerminatedTextsAreTakenLiterallyAndAnythingElseGivesEng
     EXPECT_EQ(Tag(), u"en-US") << "no value";
     EXPECT_EQ(registry.KeyRequests().back().access, reg::kRead);
 
-    auto terminated = [](std::u16string_view text) { return Utf16Bytes(std::u16string(text) + u'\0'); };
     const struct {
         std::uint32_t type;
         std::string bytes;
         std::u16string tag;
     } cases[] = {
-        {reg::kSz, terminated(u"he-IL"), u"he-IL"},
-        {reg::kExpandSz, terminated(u"%LANG%"), u"%LANG%"},
-        {reg::kSz, terminated(u""), u""},
+        {reg::kSz, SzBytes(u"he-IL"), u"he-IL"},
+        {reg::kExpandSz, SzBytes(u"%LANG%"), u"%LANG%"},
+        {reg::kSz, SzBytes(u""), u""},
         {reg::kSz, Utf16Bytes(std::u16string(u"ab\0cd\0", 6)), u"ab"},
-        {reg::kSz, terminated(std::u16string(29, u'x')), std::u16string(29, u'x')},  // 60 bytes: the most read
+        {reg::kSz, SzBytes(std::u16string(29, u'x')), std::u16string(29, u'x')},  // 60 bytes: the most read
         {reg::kSz, "", u"en-US"},
-        {reg::kSz, terminated(u"de-DE") + "x", u"en-US"},           // odd size
-        {reg::kSz, Utf16Bytes(u"de-DE"), u"en-US"},                 // no terminator
-        {reg::kSz, terminated(std::u16string(30, u'x')), u"en-US"},  // 62 bytes
-        {reg::kBinary, terminated(u"de-DE"), u"en-US"},
-        {7, terminated(u"de-DE") + std::string(2, '\0'), u"en-US"},  // REG_MULTI_SZ
+        {reg::kSz, SzBytes(u"de-DE") + "x", u"en-US"},            // odd size
+        {reg::kSz, Utf16Bytes(u"de-DE"), u"en-US"},               // no terminator
+        {reg::kSz, SzBytes(std::u16string(30, u'x')), u"en-US"},  // 62 bytes
+        {reg::kBinary, SzBytes(u"de-DE"), u"en-US"},
+        {7, SzBytes(u"de-DE") + std::string(2, '\0'), u"en-US"},  // REG_MULTI_SZ
         {reg::kDword, std::string("\x07\x04\0\0", 4), u"en-US"},
     };
     for (const auto& c : cases) {
         Put(c.type, c.bytes);
         EXPECT_EQ(Tag(), c.tag) << "type " << c.type << ", " << c.bytes.size() << " bytes";
     }
-}
 
-// A tag that does not fit whole is not cut into a tag nobody configured: the
-// reader gets English, just as for an unreadable value.
-TEST_F(UserLanguageTest, ATagLongerThanTheCapacityGivesEnglish) {
+    // A tag that does not fit whole is not cut into a tag nobody configured:
+    // the reader gets English, just as for an unreadable value.
     PutTag(u"de-DE-x-private");  // 15 characters
     EXPECT_EQ(Tag(16), u"de-DE-x-private");
     EXPECT_EQ(Tag(15), u"en-US");
@@ -83,6 +86,74 @@ TEST_F(UserLanguageTest, MessageBoxesAreRightToLeftForArabicAndHebrewTags) {
                   c.rightToLeft ? (kIconError | 0x00180000u) : kIconError)
             << std::string(c.tag.begin(), c.tag.end());
     }
+}
+
+constexpr char16_t kFolderFormat[] = u"%s\\HelpFiles\\";
+constexpr char16_t kTopic[] = u"faq-btsettings.html";
+
+class HelpTopicTest : public UserLanguageTest {
+protected:
+    // What one call opened, or "" when it opened nothing.
+    std::u16string Open(const char16_t* format = kFolderFormat, const char16_t* topic = kTopic) {
+        platform.opened.clear();
+        int result = OpenHelpTopic(platform, registry, topic, format);
+        EXPECT_EQ(result, platform.opened.empty() ? 0 : 1);
+        return platform.opened.empty() ? u"" : platform.opened.front();
+    }
+
+    FakeHelpPlatform platform;
+};
+
+TEST_F(HelpTopicTest, TheTagsFolderIsUsedWhenItExistsElseEnglish) {
+    const struct {
+        std::u16string tag, existing, opened;
+    } cases[] = {
+        {u"de-DE", u"C:\\Dir\\HelpFiles\\de-DE", u"C:\\Dir\\HelpFiles\\de-DE\\faq-btsettings.html"},
+        {u"de-DE", u"", u"C:\\Dir\\HelpFiles\\en-US\\faq-btsettings.html"},
+        // The empty tag names the help folder itself.
+        {u"", u"C:\\Dir\\HelpFiles\\", u"C:\\Dir\\HelpFiles\\faq-btsettings.html"},
+        {u"", u"", u"C:\\Dir\\HelpFiles\\en-US\\faq-btsettings.html"},
+    };
+    for (const auto& c : cases) {
+        PutTag(c.tag);
+        platform.existing = {c.existing};
+        EXPECT_EQ(Open(), c.opened);
+    }
+    EXPECT_EQ(platform.existenceChecks.back(), u"C:\\Dir\\HelpFiles\\") << "en-US is not checked";
+}
+
+// The format may come from a language library: its first %s takes the
+// folder, and no other % sequence means anything.
+TEST_F(HelpTopicTest, OnlyTheFirstPercentSOfTheFormatIsReplaced) {
+    EXPECT_EQ(Open(u"%s\\Hilfe %d%n%%\\%s\\"), u"C:\\Dir\\Hilfe %d%n%%\\%s\\en-US\\faq-btsettings.html");
+    EXPECT_EQ(Open(u"D:\\Help\\"), u"D:\\Help\\en-US\\faq-btsettings.html");
+    EXPECT_EQ(Open(u"%x%s\\HelpFiles\\%"), u"%xC:\\Dir\\HelpFiles\\%en-US\\faq-btsettings.html");
+}
+
+// Nothing opens without the applet's folder, a path that does not fit 260
+// units is never opened cut, and a tag folder that would not fit is not even
+// looked for.
+TEST_F(HelpTopicTest, NothingOpensWithoutAFolderOrCutShort) {
+    platform.appletPath.reset();
+    EXPECT_EQ(Open(), u"");
+    platform.appletPath = Text260(u"QuorvelCpl.dll");
+    EXPECT_EQ(Open(), u"") << "a bare name has no folder";
+
+    platform.appletPath = Text260(u"C:\\Dir\\QuorvelCpl.dll");
+    // "C:\Dir\HelpFiles\en-US\" is 23 units: a topic of 236 fits, 237 does not.
+    EXPECT_EQ(Open(kFolderFormat, std::u16string(236, u't').c_str()).size(), 259u);
+    EXPECT_EQ(Open(kFolderFormat, std::u16string(237, u't').c_str()), u"");
+
+    std::u16string folder = u"C:\\" + std::u16string(250, u'd');
+    platform.appletPath = Text260(folder + u"\\Q.dll");
+    EXPECT_EQ(Open(), u"") << "the format does not fit the folder";
+
+    folder = u"C:\\" + std::u16string(231, u'd');  // a base of 245 units
+    platform.appletPath = Text260(folder + u"\\QuorvelCpl.dll");
+    PutTag(u"de-DE-x-private-abc");
+    platform.existenceChecks.clear();
+    EXPECT_EQ(Open(kFolderFormat, u"t.html"), folder + u"\\HelpFiles\\en-US\\t.html");
+    EXPECT_TRUE(platform.existenceChecks.empty());
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// Registration of the built DLL with the system's regsvr32, Wine's Control
-// Panel listing the item and opening the sheet from the listing, and the
-// setup program and its uninstaller.
+// Registration of the built DLL with the system's regsvr32, and the setup
+// program: installed, listed and opened by Wine's Control Panel, uninstalled.
 
 #include <gtest/gtest.h>
 
@@ -46,57 +45,11 @@ DWORD RunToEnd(const std::wstring& commandLine) {
     return code;
 }
 
-// A few bytes in the process of a window, for the list view messages whose
-// pointers the window reads in its own address space.
-class RemoteBuffer {
-public:
-    explicit RemoteBuffer(HWND window) {
-        DWORD id = 0;
-        GetWindowThreadProcessId(window, &id);
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
-        if (process_) at_ = static_cast<BYTE*>(VirtualAllocEx(process_, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
-    }
-    ~RemoteBuffer() {
-        if (at_) VirtualFreeEx(process_, at_, 0, MEM_RELEASE);
-        if (process_) CloseHandle(process_);
-    }
-    RemoteBuffer(const RemoteBuffer&) = delete;
-    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-
-    BYTE* at() const { return at_; }
-    void Write(const void* data, size_t size, size_t offset = 0) {
-        WriteProcessMemory(process_, at_ + offset, data, size, nullptr);
-    }
-    void Read(void* data, size_t size, size_t offset) { ReadProcessMemory(process_, at_ + offset, data, size, nullptr); }
-
-private:
-    HANDLE process_ = nullptr;
-    BYTE* at_ = nullptr;
-};
-
-std::vector<std::wstring> RemoteListTexts(HWND list) {
-    RemoteBuffer remote(list);
-    std::vector<std::wstring> texts;
-    int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int row = 0; remote.at() && row < count; ++row) {
-        LVITEMW item{};
-        item.pszText = reinterpret_cast<wchar_t*>(remote.at() + sizeof item);
-        item.cchTextMax = 260;
-        remote.Write(&item, sizeof item);
-        SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote.at()));
-        wchar_t text[260] = {};
-        remote.Read(text, sizeof text - sizeof(wchar_t), sizeof item);
-        texts.emplace_back(text);
-    }
-    return texts;
-}
-
-void SelectRemoteItem(HWND list, int row) {
-    RemoteBuffer remote(list);
-    LVITEMW state{};
-    state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    remote.Write(&state, sizeof state);
-    SendMessageW(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(remote.at()));
+bool KeyExists(HKEY root, const char16_t* path) {
+    HKEY key = nullptr;
+    bool exists = RegOpenKeyExW(root, Wide(path), 0, KEY_READ, &key) == ERROR_SUCCESS;
+    if (exists) RegCloseKey(key);
+    return exists;
 }
 
 class RegistrationTest : public ::testing::Test {
@@ -124,53 +77,22 @@ TEST_F(RegistrationTest, Regsvr32WritesTheItemAndTheAppIdAndRemovesThemAgain) {
     ASSERT_EQ(RunToEnd(L"regsvr32.exe /s /u \"" + module_ + L"\""), 0u);
     EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kCpls, u"Bluetooth Settings").first, 0u);
     EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kCategories, reinterpret_cast<const char16_t*>(module_.c_str())).first, 0u);
-    HKEY key = nullptr;
-    EXPECT_NE(RegOpenKeyExW(HKEY_CLASSES_ROOT, Wide(kAppIdKey), 0, KEY_READ, &key), ERROR_SUCCESS);
-    EXPECT_EQ(RegOpenKeyExW(HKEY_CLASSES_ROOT, L"AppID", 0, KEY_READ, &key), ERROR_SUCCESS) << "AppID itself stays";
-    RegCloseKey(key);
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kAppIdKey));
+    EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, u"AppID")) << "AppID itself stays";
 }
 
-TEST_F(RegistrationTest, WinesControlPanelListsTheItemAndOpensTheSheetFromIt) {
-    // Wine's Control Panel opens an item through the "cplopen" verb of its
-    // file's class, which Wine gives .cpl files only; Windows opens any
-    // registered library.  The prefix gets the verb for libraries too.
-    SetRegistryString(HKEY_CLASSES_ROOT, u".dll", u"", L"dllfile");
-    SetRegistryString(HKEY_CLASSES_ROOT, u"dllfile\\shell\\cplopen\\command", u"",
-                      L"rundll32.exe shell32.dll,Control_RunDLL \"%1\",%*");
-    ASSERT_EQ(RunToEnd(L"regsvr32.exe /s \"" + module_ + L"\""), 0u);
-    HANDLE panel = Start(L"control.exe");
-    ASSERT_NE(panel, nullptr);
-    HWND window = nullptr, list = nullptr;
-    std::vector<std::wstring> items;
-    WaitUntil([&] {
-        window = FindWindowW(nullptr, L"Wine Control Panel");
-        list = window ? FindWindowExW(window, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
-        items = list ? RemoteListTexts(list) : std::vector<std::wstring>{};
-        return std::find(items.begin(), items.end(), L"Bluetooth Settings") != items.end();
-    });
-    auto at = std::find(items.begin(), items.end(), L"Bluetooth Settings");
-    ASSERT_NE(at, items.end()) << "not listed";
-
-    // Select the item and press Return on it, as a user would.
-    SelectRemoteItem(list, static_cast<int>(at - items.begin()));
-    PostMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
-    HWND sheet = nullptr;
-    EXPECT_TRUE(WaitUntil([&] { return (sheet = FindWindowW(L"#32770", L"Bluetooth Settings")) != nullptr; }))
-        << "the sheet did not open";
-    if (sheet) PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-    WaitUntil([&] { return !IsWindow(sheet); });
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(panel, 30000), WAIT_OBJECT_0);
-    CloseHandle(panel);
-}
-
-TEST_F(RegistrationTest, TheSetupInstallsAndRegistersAndItsUninstallerTakesEverythingAway) {
+// The setup program on a clean prefix: installed silently with the stand-ins,
+// the item listed by Wine's Control Panel and opened from the listing away
+// from the build folder (so with the stand-ins of the system folder), then
+// uninstalled, leaving no file or key of ours.
+TEST_F(RegistrationTest, TheSetupRoundTripsThroughWinesControlPanel) {
     namespace fs = std::filesystem;
     const fs::path folder = L"C:\\QuorvelSetupTest";
     wchar_t system[MAX_PATH] = {};
     GetSystemDirectoryW(system, MAX_PATH);
     const fs::path standIns[] = {fs::path(system) / L"VmrBtProxy.dll", fs::path(system) / L"VmrBtOBEXProxy.dll"};
     constexpr char16_t kUninstallKey[] = u"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\QuorvelCpl";
+    const std::wstring installed = (folder / L"QuorvelCpl.dll").wstring();
 
     // /D must come last and unquoted.
     ASSERT_EQ(RunToEnd(L"\"" + BesideTestProgram(L"QuorvelCpl-setup.exe") + L"\" /S /STANDINS /D=" +
@@ -180,27 +102,54 @@ TEST_F(RegistrationTest, TheSetupInstallsAndRegistersAndItsUninstallerTakesEvery
                                 L"HelpFiles\\en-US\\faq-btsettings.html", L"Uninstall.exe"})
         EXPECT_TRUE(fs::exists(folder / file)) << fs::path(file).string();
     for (const auto& standIn : standIns) EXPECT_TRUE(fs::exists(standIn)) << standIn.string();
-    const std::wstring installed = (folder / L"QuorvelCpl.dll").wstring();
     EXPECT_EQ(Value(kCpls, L"Bluetooth Settings"), installed);
+    EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, kAppIdKey));
     EXPECT_EQ(Value(kUninstallKey, L"DisplayVersion"), L"1.0.0.0");
 
-    // The installed item opens the way the shell opens it, away from the
-    // build folder: with the stand-ins it finds in the system folder.
-    HANDLE shown = Start(L"rundll32.exe shell32.dll,Control_RunDLL \"" + installed + L"\"", folder.wstring());
-    ASSERT_NE(shown, nullptr);
-    HWND sheet = nullptr;
-    EXPECT_TRUE(WaitUntil([&] { return (sheet = FindWindowW(L"#32770", L"Bluetooth Settings")) != nullptr; }));
-    if (sheet) PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-    EXPECT_EQ(WaitForSingleObject(shown, 30000), WAIT_OBJECT_0);
-    CloseHandle(shown);
+    // Wine's Control Panel opens an item through the "cplopen" verb of its
+    // file's class, which Wine gives .cpl files only; Windows opens any
+    // registered library.  The prefix gets the verb for libraries too.
+    SetRegistryString(HKEY_CLASSES_ROOT, u".dll", u"", L"dllfile");
+    SetRegistryString(HKEY_CLASSES_ROOT, u"dllfile\\shell\\cplopen\\command", u"",
+                      L"rundll32.exe shell32.dll,Control_RunDLL \"%1\",%*");
+    HANDLE panel = Start(L"control.exe", folder.wstring());
+    ASSERT_NE(panel, nullptr);
+    HWND window = nullptr, list = nullptr;
+    std::vector<std::wstring> items;
+    WaitUntil([&] {
+        window = FindWindowW(nullptr, L"Wine Control Panel");
+        list = window ? FindWindowExW(window, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
+        items.clear();
+        if (list)
+            for (const auto& row : ListRows(list)) items.push_back(row.at(0));
+        return std::find(items.begin(), items.end(), L"Bluetooth Settings") != items.end();
+    });
+    auto at = std::find(items.begin(), items.end(), L"Bluetooth Settings");
+    EXPECT_NE(at, items.end()) << "not listed";
+    if (at != items.end()) {
+        // Select the item and press Return on it, as a user would.
+        SelectListRow(list, static_cast<int>(at - items.begin()));
+        PostMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
+        HWND sheet = nullptr;
+        EXPECT_TRUE(WaitUntil([&] { return (sheet = FindWindowW(L"#32770", L"Bluetooth Settings")) != nullptr; }))
+            << "the sheet did not open";
+        if (sheet) PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        WaitUntil([&] { return !IsWindow(sheet); });
+    }
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(panel, 30000), WAIT_OBJECT_0);
+    CloseHandle(panel);
 
     // The uninstaller runs on from a copy of itself so that it can remove its
     // own file: wait for its last step, the removal of its own key.
     RunToEnd(L"\"" + (folder / L"Uninstall.exe").wstring() + L"\" /S");
-    EXPECT_TRUE(WaitUntil([&] { return !ReadRegistryString(HKEY_LOCAL_MACHINE, kUninstallKey, u"DisplayVersion").first; }));
+    EXPECT_TRUE(WaitUntil([&] { return !KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey); }));
     EXPECT_FALSE(fs::exists(folder)) << "the install folder stayed";
     for (const auto& standIn : standIns) EXPECT_FALSE(fs::exists(standIn)) << standIn.string();
     EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kCpls, u"Bluetooth Settings").first, 0u);
+    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kCategories, reinterpret_cast<const char16_t*>(installed.c_str())).first, 0u);
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kAppIdKey));
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kModuleAppIdKey));
 }
 
 }  // namespace

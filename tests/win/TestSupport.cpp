@@ -110,6 +110,64 @@ void ClickLink(HWND page, int id) {
     SendMessageW(page, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&click));
 }
 
+namespace {
+// A few bytes in the process of a window, for the list view messages whose
+// pointers the window reads in its own address space.
+class RemoteBuffer {
+public:
+    explicit RemoteBuffer(HWND window) {
+        DWORD id = 0;
+        GetWindowThreadProcessId(window, &id);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+        if (process_) at_ = static_cast<BYTE*>(VirtualAllocEx(process_, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
+    }
+    ~RemoteBuffer() {
+        if (at_) VirtualFreeEx(process_, at_, 0, MEM_RELEASE);
+        if (process_) CloseHandle(process_);
+    }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+    LPARAM at() const { return reinterpret_cast<LPARAM>(at_); }
+    void Write(const void* data, size_t size) { WriteProcessMemory(process_, at_, data, size, nullptr); }
+    void Read(void* data, size_t size, size_t offset) { ReadProcessMemory(process_, at_ + offset, data, size, nullptr); }
+
+private:
+    HANDLE process_ = nullptr;
+    BYTE* at_ = nullptr;
+};
+}  // namespace
+
+ListCells ListRows(HWND list) {
+    RemoteBuffer remote(list);
+    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    int columns = std::max(1, static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)));
+    int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    ListCells rows(remote.at() ? count : 0);
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        for (int column = 0; column < columns; ++column) {
+            LVITEMW item{};
+            item.iSubItem = column;
+            item.pszText = reinterpret_cast<wchar_t*>(remote.at() + sizeof item);
+            item.cchTextMax = 260;
+            remote.Write(&item, sizeof item);
+            SendMessageW(list, LVM_GETITEMTEXTW, row, remote.at());
+            wchar_t text[260] = {};
+            remote.Read(text, sizeof text - sizeof(wchar_t), sizeof item);
+            rows[row].emplace_back(text);
+        }
+    }
+    return rows;
+}
+
+void SelectListRow(HWND list, int row) {
+    RemoteBuffer remote(list);
+    LVITEMW state{};
+    state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    remote.Write(&state, sizeof state);
+    SendMessageW(list, LVM_SETITEMSTATE, row, remote.at());
+}
+
 HWND FindDialogByCaption(const std::wstring& caption) {
     struct Search {
         const std::wstring* caption;

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "SystemValues.h"
 #include "VmrStubControl.h"
@@ -93,6 +94,12 @@ void PressOk(HWND sheet);
 HWND ShowPage(HWND sheet, int index);
 // Clicks a link control the way the control tells its page.
 void ClickLink(HWND page, int id);
+
+// Every cell of a list view, row by row; the list may be another process's.
+using ListCells = std::vector<std::vector<std::wstring>>;
+ListCells ListRows(HWND list);
+// Selects and focuses a row of a list view of any process.
+void SelectListRow(HWND list, int row);
 
 // The shown dialog box of this process with this caption (a message box), or
 // null.
