@@ -6,19 +6,28 @@
 
 namespace {
 
-// The steps both directions share: the Cpls key first (its step answers
-// false when it needed the module path and had none), then the category key,
-// which is used only once the Cpls key is closed.
-template <typename OnCpls, typename OnCategory>
-long ForEachControlPanelKey(IRegistry& registry, const std::optional<Text260>& modulePath, long result,
-                            OnCpls onCpls, OnCategory onCategory) {
+// Both directions open the Cpls key first and use the category key only once
+// the Cpls key is closed.  Writing the item needs the module path; so does
+// any use of the category key, whose value the path names.
+long UpdateControlPanelItem(IRegistry& registry, const IStringTable& strings,
+                            const std::optional<Text260>& modulePath, long result, bool registering) {
     RegKey cpls(registry);
-    if (cpls.Open(RegistryRoot::LocalMachine, schema::kControlPanelCplsKey, reg::kWrite) && !onCpls(cpls))
-        result = kInvalidArgument;
+    if (cpls.Open(RegistryRoot::LocalMachine, schema::kControlPanelCplsKey, reg::kWrite)) {
+        Text260 name = strings.Load(schema::kControlPanelCplsValueText);
+        if (!registering)
+            cpls.DeleteValue(name.c_str());
+        else if (modulePath)
+            cpls.WriteString(name.c_str(), modulePath->view());
+        else
+            result = kInvalidArgument;
+    }
     RegKey category(registry);
     if (category.Open(RegistryRoot::LocalMachine, schema::kControlPanelCategoryKey, reg::kWrite) && cpls.Close()) {
         if (!modulePath) return kInvalidArgument;
-        onCategory(category, *modulePath);
+        if (registering)
+            category.WriteString(modulePath->c_str(), schema::kControlPanelCategories);
+        else
+            category.DeleteValue(modulePath->c_str());
     }
     return result;
 }
@@ -27,25 +36,10 @@ long ForEachControlPanelKey(IRegistry& registry, const std::optional<Text260>& m
 
 long RegisterControlPanelItem(IRegistry& registry, const IStringTable& strings,
                               const std::optional<Text260>& modulePath, long result) {
-    return ForEachControlPanelKey(
-        registry, modulePath, result,
-        [&](RegKey& cpls) {
-            if (!modulePath) return false;
-            cpls.WriteString(strings.Load(schema::kControlPanelCplsValueText).c_str(), modulePath->view());
-            return true;
-        },
-        [](RegKey& category, const Text260& path) {
-            category.WriteString(path.c_str(), schema::kControlPanelCategories);
-        });
+    return UpdateControlPanelItem(registry, strings, modulePath, result, true);
 }
 
 long UnregisterControlPanelItem(IRegistry& registry, const IStringTable& strings,
                                 const std::optional<Text260>& modulePath, long result) {
-    return ForEachControlPanelKey(
-        registry, modulePath, result,
-        [&](RegKey& cpls) {
-            cpls.DeleteValue(strings.Load(schema::kControlPanelCplsValueText).c_str());
-            return true;
-        },
-        [](RegKey& category, const Text260& path) { category.DeleteValue(path.c_str()); });
+    return UpdateControlPanelItem(registry, strings, modulePath, result, false);
 }

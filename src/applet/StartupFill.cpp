@@ -3,16 +3,12 @@
 #include <cstring>
 #include <string>
 
+#include "base/DecimalText.h"
 #include "settings/FileSharingSettings.h"
 #include "settings/RadioSettings.h"
 #include "base/Utf8.h"
 
 namespace {
-
-std::u16string DecimalText(std::int32_t value) {
-    std::string digits = std::to_string(value);
-    return std::u16string(digits.begin(), digits.end());
-}
 
 void ReadStackState(CpropertySheetInfo& info, IBluetoothStack& stack) {
     std::int32_t radioOn = 0;

@@ -36,10 +36,6 @@ constexpr Service kServices[] = {
     {IDS_PROFILE_VIDEO_DISTRIBUTION, IDS_DESC_VIDEO_DISTRIBUTION},
 };
 
-bool IsActivation(const ControlNotification& notification) {
-    return notification.code == NotifyCode::Click || notification.code == NotifyCode::Return;
-}
-
 }  // namespace
 
 CDeviceBthServices::CDeviceBthServices(PageServices& services)
@@ -73,25 +69,21 @@ void CDeviceBthServices::OnInitDialog(IDialogView& view) {
 }
 
 void CDeviceBthServices::OnHelp(IDialogView&) {
-    OpenHelp(services_.strings.Load(IDS_TOPIC_SUPPORTED_SERVICES).c_str());
+    services_.OpenHelpTopic(services_.strings.Load(IDS_TOPIC_SUPPORTED_SERVICES).c_str());
 }
 
 bool CDeviceBthServices::OnNotify(IDialogView& view, const ControlNotification& notification) {
     switch (notification.controlId) {
     case IDC_SERVICES_HELP_LINK:
-        if (IsActivation(notification)) OnHelp(view);
-        return IsActivation(notification);
+        if (notification.ClickOrReturn()) OnHelp(view);
+        return notification.ClickOrReturn();
     case IDC_LOW_ENERGY_HELP_LINK:
-        if (IsActivation(notification)) OpenHelp(kLowEnergyTopic);
-        return IsActivation(notification);
+        if (notification.ClickOrReturn()) services_.OpenHelpTopic(kLowEnergyTopic);
+        return notification.ClickOrReturn();
     case IDC_SERVICES_LIST:
         // A click changes nothing but the selection.
         return notification.code == NotifyCode::Click;
     default:
         return false;
     }
-}
-
-void CDeviceBthServices::OpenHelp(const char16_t* topic) {
-    services_.shell.OpenHelpTopic(topic, services_.strings.Load(IDS_HELP_FOLDER_FORMAT).c_str());
 }

@@ -15,7 +15,5 @@ public:
     bool OnNotify(IDialogView& view, const ControlNotification& notification) override;
 
 private:
-    void OpenHelp(const char16_t* topic);
-
     PageServices& services_;
 };

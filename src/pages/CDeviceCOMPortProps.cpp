@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "base/DecimalText.h"
 #include "res/resource.h"
 #include "stack/DeviceAddress.h"
 #include "stack/PortRecords.h"
@@ -12,11 +13,6 @@ namespace {
 constexpr std::size_t kInformationUnits = 1024;
 constexpr std::uint32_t kFullRowSelect = 0x20;  // LVS_EX_FULLROWSELECT
 enum Column { kPort, kDirection, kName };
-
-std::u16string PortText(std::uint32_t port) {
-    std::string digits = std::to_string(port);
-    return u"COM" + std::u16string(digits.begin(), digits.end());
-}
 
 }  // namespace
 
@@ -73,7 +69,7 @@ void CDeviceCOMPortProps::FillList(IDialogView& view) {
     portMap_.clear();
     int row = 0;
     for (const SerialPortRecord& port : ParsePortRecords(count, bytes)) {
-        list.InsertItem(row, PortText(port.comPort));
+        list.InsertItem(row, u"COM" + DecimalText(port.comPort));
         list.SetItemData(row, static_cast<std::intptr_t>(port.comPort));
         // A kind the stack should not send shows no direction and is never removable.
         std::u16string_view direction = port.kind == kSppPortOutgoing   ? outgoing.view()

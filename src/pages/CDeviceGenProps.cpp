@@ -213,16 +213,10 @@ void CDeviceGenProps::RestoreDefaults(IDialogView& view) {
     view.MarkChanged();
 }
 
-void CDeviceGenProps::OnHelp(IDialogView&) { OpenHelp(); }
+void CDeviceGenProps::OnHelp(IDialogView&) { services_.OpenHelpTopic(kHelpTopic); }
 
-bool CDeviceGenProps::OnNotify(IDialogView&, const ControlNotification& notification) {
-    bool linkActivated =
-        notification.code == NotifyCode::Click || notification.code == NotifyCode::Return;
-    if (notification.controlId != IDC_HELP_LINK || !linkActivated) return false;
-    OpenHelp();
+bool CDeviceGenProps::OnNotify(IDialogView& view, const ControlNotification& notification) {
+    if (notification.controlId != IDC_HELP_LINK || !notification.ClickOrReturn()) return false;
+    OnHelp(view);
     return true;
-}
-
-void CDeviceGenProps::OpenHelp() {
-    services_.shell.OpenHelpTopic(kHelpTopic, services_.strings.Load(IDS_HELP_FOLDER_FORMAT).c_str());
 }

@@ -36,7 +36,6 @@ private:
     // must be created could not be.
     bool StoreUserSettings(IDialogView& view, bool radioWanted, const Text260& name);
     void RestoreDefaults(IDialogView& view);
-    void OpenHelp();
 
     PageServices& services_;
     std::int32_t lastKnownRadio_ = 0;

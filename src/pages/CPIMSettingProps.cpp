@@ -46,8 +46,7 @@ bool CPIMSettingProps::OnCommand(IDialogView& view, int controlId) {
 // Only a click: Return on the link is not handled.
 bool CPIMSettingProps::OnNotify(IDialogView&, const ControlNotification& notification) {
     if (notification.controlId != IDC_PIM_HELP_LINK || notification.code != NotifyCode::Click) return false;
-    const IStringTable& strings = services_.strings;
-    services_.shell.OpenHelpTopic(strings.Load(IDS_TOPIC_PIM).c_str(), strings.Load(IDS_HELP_FOLDER_FORMAT).c_str());
+    services_.OpenHelpTopic(services_.strings.Load(IDS_TOPIC_PIM).c_str());
     return true;
 }
 

@@ -29,4 +29,8 @@ struct PageServices {
     IShell& shell;
     IFileSystem& files;
     IUserFolders& userFolders;
+
+    // Opens a help topic from the applet's HelpFiles folder, the way every
+    // page's link and Help button do.
+    void OpenHelpTopic(const char16_t* topic) const;
 };

@@ -22,6 +22,9 @@ struct ControlNotification {
     int item = -1;
     bool stateChanged = false;
     bool selected = false;
+
+    // A link is followed on a click and, where the page allows it, on Return.
+    bool ClickOrReturn() const { return code == NotifyCode::Click || code == NotifyCode::Return; }
 };
 
 class PropertyPage {

@@ -1,21 +1,16 @@
 # Language resource libraries and help topics, placed where the applet looks
 # for them: <bin>\<tag>\QuorvelCpl<tag>.dll and <bin>\HelpFiles\<tag>\.
 
-# German: a DLL of resources only, with no entry point and no runtime.
-add_library(QuorvelCpl_de-DE SHARED ${CMAKE_CURRENT_LIST_DIR}/de-DE/QuorvelCplde-DE.rc)
+# German.
+add_resource_library(QuorvelCpl_de-DE ${CMAKE_CURRENT_LIST_DIR}/de-DE/QuorvelCplde-DE.rc)
 set_target_properties(QuorvelCpl_de-DE PROPERTIES
-  PREFIX ""
   OUTPUT_NAME QuorvelCplde-DE
-  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/de-DE
-  LINKER_LANGUAGE C)  # a resource script alone names no linker
-# GNU ld for PE has no --no-entry; entry 0 leaves AddressOfEntryPoint at zero,
-# so loading the library runs no code.
-target_link_options(QuorvelCpl_de-DE PRIVATE -nostdlib -Wl,--entry=0 -Wl,--dll)
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/de-DE)
 # The script pulls in files that CMake does not scan for.
 file(GLOB GERMAN_RES_DEPENDS CONFIGURE_DEPENDS
   ${CMAKE_CURRENT_LIST_DIR}/de-DE/*.rc ${CMAKE_CURRENT_LIST_DIR}/icons/*.ico)
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/de-DE/QuorvelCplde-DE.rc
-  PROPERTIES OBJECT_DEPENDS "${GERMAN_RES_DEPENDS};${CMAKE_CURRENT_LIST_DIR}/resource.h")
+  PROPERTIES OBJECT_DEPENDS "${GERMAN_RES_DEPENDS};${CMAKE_CURRENT_LIST_DIR}/resource.h;${CMAKE_CURRENT_LIST_DIR}/icons.rc")
 
 # Help topics, one folder per language tag.
 set(HELP_SOURCE_DIR ${PROJECT_SOURCE_DIR}/help)

@@ -10,6 +10,7 @@
 #include "win32/Boundary.h"
 #include "win32/Module.h"
 #include "win32/PageHost.h"
+#include "win32/WideText.h"
 
 namespace {
 
@@ -29,6 +30,16 @@ void RemoveContextHelp(void* dialogTemplate) {
     *style &= ~static_cast<DWORD>(DS_CONTEXTHELP);
 }
 
+bool IsAdded(PageCondition condition, IRegistry& registry) {
+    switch (condition) {
+    case PageCondition::Always:
+        return true;
+    case PageCondition::ContentProtectionSupported:
+        return IsScmstSupported(registry);
+    }
+    return false;
+}
+
 ScreenRect ToScreenRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 }  // namespace
@@ -38,7 +49,7 @@ CPlPropSheet::CPlPropSheet(HWND parent, int startPage, PageServices& services)
     header_.dwSize = sizeof header_;
     header_.dwFlags = PSH_USECALLBACK;
     header_.hInstance = TheModule().ResourceInstance();
-    header_.pszCaption = reinterpret_cast<LPCWSTR>(title_.c_str());
+    header_.pszCaption = Wide(title_.c_str());
     header_.hwndParent = parent;
     header_.pfnCallback = SheetCallback;
 }
@@ -61,16 +72,13 @@ void CPlPropSheet::AddPages(IRegistry& registry, const IStringTable& strings) {
     title_.clear();
 
     for (const PageRow& row : pageObjects_.Rows()) {
-        if (row.addedWhen == PageCondition::Always || IsScmstSupported(registry)) AddPage(row.page);
+        if (IsAdded(row.addedWhen, registry)) AddPage(row.page);
+        if (row.record) row.record->SetSheetInfo(info_);
     }
 
     title_ = strings.Load(IDS_APPLET_NAME);
     header_.dwFlags &= ~PSH_PROPTITLE;
-    header_.pszCaption = reinterpret_cast<LPCWSTR>(title_.c_str());
-
-    for (const PageRow& row : pageObjects_.Rows()) {
-        if (row.record) row.record->SetSheetInfo(info_);
-    }
+    header_.pszCaption = Wide(title_.c_str());
 }
 
 INT_PTR CPlPropSheet::DoModal(HWND fallbackOwner) {

@@ -2,9 +2,10 @@
 
 #include "locale/UserLanguage.h"
 #include "win32/Win32Registry.h"
+#include "win32/WideText.h"
 
 void LangMessageBox(HWND owner, const char16_t* text, const char16_t* caption, unsigned flags) {
     Win32Registry registry;
-    MessageBoxW(owner, reinterpret_cast<const wchar_t*>(text), reinterpret_cast<const wchar_t*>(caption),
+    MessageBoxW(owner, Wide(text), Wide(caption),
                 MessageBoxFlagsForUserLanguage(registry, flags));
 }

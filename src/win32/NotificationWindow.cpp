@@ -65,7 +65,6 @@ HWND MakeWindow(CpropertySheetInfo& info) {
     if (!context.Active()) return nullptr;
     HINSTANCE instance = TheModule().Instance();
 
-    // A class left registered by an earlier run in this process serves too.
     WNDCLASSW windowClass{};
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = NotificationWindowProc;
@@ -95,13 +94,10 @@ bool CreateNotificationWindow(CpropertySheetInfo& info) {
     return notification != nullptr;
 }
 
-void UnregisterNotificationWindowClass() {
-    UnregisterClassW(kWindowClass, TheModule().Instance());
-}
-
 void CloseNotificationWindow(CpropertySheetInfo& info) {
     SendMessageW(static_cast<HWND>(info.NotificationWindow()), WM_CLOSE, 0, 0);
     info.SetNotificationWindow(nullptr);
     UnregisterDeviceNotification(static_cast<HDEVNOTIFY>(info.DeviceNotification()));
     info.SetDeviceNotification(nullptr);
+    UnregisterClassW(kWindowClass, TheModule().Instance());
 }

@@ -9,9 +9,7 @@
 bool CreateNotificationWindow(CpropertySheetInfo& info);
 
 // Closes the window (its destruction posts the thread's quit message) and
-// unregisters the notification, forgetting both handles.
+// unregisters the notification, forgetting both handles.  The window's class
+// goes with it: no class may outlive the run whose procedure lies in a
+// library that can be unloaded after it.
 void CloseNotificationWindow(CpropertySheetInfo& info);
-
-// The class outlives the runs of one load (a later run reuses it), but not
-// the load itself: its window procedure lies in this library.
-void UnregisterNotificationWindowClass();

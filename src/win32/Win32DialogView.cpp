@@ -7,10 +7,9 @@
 #include <string>
 
 #include "win32/LangMessageBox.h"
+#include "win32/WideText.h"
 
 namespace {
-
-const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
 // A control without an id has -1 in an extended template and 0xFFFF in a
 // classic one.
@@ -25,7 +24,7 @@ LVITEMW TextItem(int item, int column, std::u16string& text) {
     entry.mask = LVIF_TEXT;
     entry.iItem = item;
     entry.iSubItem = column;
-    entry.pszText = reinterpret_cast<wchar_t*>(text.data());
+    entry.pszText = Wide(text.data());
     return entry;
 }
 
@@ -41,7 +40,7 @@ void Win32ControlView::SetChecked(bool checked) {
 
 Text260 Win32ControlView::GetText() const {
     Text260 text;
-    GetWindowTextW(control_, reinterpret_cast<wchar_t*>(text.data()), static_cast<int>(text.capacity()));
+    GetWindowTextW(control_, Wide(text.data()), static_cast<int>(text.capacity()));
     text.terminate();
     return text;
 }
@@ -68,7 +67,7 @@ void Win32ListView::InsertColumn(int column, std::u16string_view header, int wid
     entry.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
     entry.fmt = LVCFMT_LEFT;
     entry.cx = width;
-    entry.pszText = reinterpret_cast<wchar_t*>(text.data());
+    entry.pszText = Wide(text.data());
     SendMessageW(list_, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&entry));
 }
 
@@ -117,7 +116,7 @@ Text260 Win32ListView::SubItemText(int item, int column) const {
     Text260 text;
     LVITEMW entry{};
     entry.iSubItem = column;
-    entry.pszText = reinterpret_cast<wchar_t*>(text.data());
+    entry.pszText = Wide(text.data());
     entry.cchTextMax = static_cast<int>(text.capacity());
     SendMessageW(list_, LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&entry));
     text.terminate();

@@ -5,12 +5,7 @@
 
 #include "win32/Module.h"
 #include "win32/ModulePath.h"
-
-namespace {
-
-const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
-
-}  // namespace
+#include "win32/WideText.h"
 
 bool Win32FileSystem::Exists(const char16_t* path) {
     return GetFileAttributesW(Wide(path)) != INVALID_FILE_ATTRIBUTES;
@@ -23,7 +18,7 @@ bool Win32FileSystem::IsDirectory(const char16_t* path) {
 
 std::optional<Text260> Win32FileSystem::ModuleFolder() {
     auto path = ModuleFilePath(TheModule().Instance());
-    if (!path || !PathRemoveFileSpecW(reinterpret_cast<wchar_t*>(path->data()))) return std::nullopt;
+    if (!path || !PathRemoveFileSpecW(Wide(path->data()))) return std::nullopt;
     return path;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "win32/Win32DialogView.h"
+#include "win32/WideText.h"
 
 namespace {
 
@@ -16,8 +17,6 @@ namespace {
 constexpr int kStatusText = 14145;
 constexpr int kInstructionText = 14146;
 constexpr UINT kLayoutFlags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW;
-
-const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
 // The new dialog style has no room for the status line: the instruction text
 // gives up a line's height, and the status line takes it below.
@@ -92,7 +91,7 @@ std::optional<Text260> Win32FolderShell::BrowseForFolder(std::u16string_view tit
     browse.lParam = initialText.empty() ? 0 : reinterpret_cast<LPARAM>(Wide(initialText));
     std::unique_ptr<ITEMIDLIST, ItemListFree> chosen(SHBrowseForFolderW(&browse));
     Text260 path;
-    if (!chosen || !SHGetPathFromIDListW(chosen.get(), reinterpret_cast<wchar_t*>(path.data()))) return std::nullopt;
+    if (!chosen || !SHGetPathFromIDListW(chosen.get(), Wide(path.data()))) return std::nullopt;
     path.terminate();
     return path;
 }

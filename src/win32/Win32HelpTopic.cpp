@@ -8,17 +8,14 @@
 #include "win32/Module.h"
 #include "win32/ModulePath.h"
 #include "win32/Win32Registry.h"
-
-namespace {
-const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
-}  // namespace
+#include "win32/WideText.h"
 
 std::optional<Text260> Win32HelpPlatform::AppletModulePath() {
     return ModuleFilePath(TheModule().Instance());
 }
 
 bool Win32HelpPlatform::RemoveFileSpec(Text260& path) {
-    return PathRemoveFileSpecW(reinterpret_cast<wchar_t*>(path.data())) != FALSE;
+    return PathRemoveFileSpecW(Wide(path.data())) != FALSE;
 }
 
 bool Win32HelpPlatform::PathExists(const char16_t* path) { return PathFileExistsW(Wide(path)) != FALSE; }

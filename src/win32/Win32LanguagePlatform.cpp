@@ -6,6 +6,7 @@
 #include <new>
 
 #include "win32/ModulePath.h"
+#include "win32/WideText.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ LangId Win32LanguagePlatform::SystemDefaultLanguage() { return GetSystemDefaultL
 std::optional<IsoName> Win32LanguagePlatform::IsoNameOf(LangId language, IsoNameKind kind) {
     IsoName name;
     LCTYPE type = kind == IsoNameKind::Language ? LOCALE_SISO639LANGNAME : LOCALE_SISO3166CTRYNAME;
-    if (GetLocaleInfoW(MAKELCID(language, SORT_DEFAULT), type, reinterpret_cast<wchar_t*>(name.data()),
+    if (GetLocaleInfoW(MAKELCID(language, SORT_DEFAULT), type, Wide(name.data()),
                        static_cast<int>(name.capacity())) == 0)
         return std::nullopt;
     name.terminate();
@@ -71,7 +72,7 @@ std::optional<Text260> Win32LanguagePlatform::AppletModulePath() {
 LangId Win32LanguagePlatform::HostTranslationLanguage() {
     auto host = ModuleFilePath(nullptr);
     if (!host) return 0;
-    const auto* path = reinterpret_cast<const wchar_t*>(host->c_str());
+    const auto* path = Wide(host->c_str());
     DWORD size = GetFileVersionInfoSizeW(path, nullptr);
     if (size == 0) return 0;
     // This runs at static initialisation, inside the loader's notification:
@@ -88,7 +89,7 @@ LangId Win32LanguagePlatform::HostTranslationLanguage() {
 }
 
 LibraryHandle Win32LanguagePlatform::LoadResourceLibrary(const char16_t* path) {
-    return reinterpret_cast<LibraryHandle>(LoadLibraryW(reinterpret_cast<const wchar_t*>(path)));
+    return reinterpret_cast<LibraryHandle>(LoadLibraryW(Wide(path)));
 }
 
 void Win32LanguagePlatform::FreeResourceLibrary(LibraryHandle library) { FreeLibrary(ToModule(library)); }

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-namespace {
+#include "win32/WideText.h"
 
-static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 strings are passed to the W calls as they are");
+namespace {
 
 HKEY ToHkey(RegistryRoot root) {
     switch (root) {
@@ -17,7 +17,6 @@ HKEY ToHkey(RegistryRoot root) {
 
 HKEY ToHkey(RegistryHandle key) { return reinterpret_cast<HKEY>(key); }
 RegistryHandle ToHandle(HKEY key) { return reinterpret_cast<RegistryHandle>(key); }
-const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 
 }  // namespace
 
@@ -60,11 +59,9 @@ long Win32Registry::DeleteValue(RegistryHandle key, const char16_t* name) {
     return RegDeleteValueW(ToHkey(key), Wide(name));
 }
 
+// Given a subkey, the call deletes the key itself with everything below it.
 long Win32Registry::DeleteTree(RegistryRoot root, const char16_t* path) {
-    // The subkeys and values go first; the key itself is deleted by name.
-    LSTATUS result = RegDeleteTreeW(ToHkey(root), Wide(path));
-    if (result != ERROR_SUCCESS) return result;
-    return RegDeleteKeyW(ToHkey(root), Wide(path));
+    return RegDeleteTreeW(ToHkey(root), Wide(path));
 }
 
 long Win32Registry::CloseKey(RegistryHandle key) { return RegCloseKey(ToHkey(key)); }

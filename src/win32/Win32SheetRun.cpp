@@ -1,6 +1,7 @@
 #include "win32/Win32SheetRun.h"
 
 #include "applet/SheetRun.h"
+#include "win32/Boundary.h"
 #include "win32/CPlPropSheet.h"
 #include "win32/NotificationWindow.h"
 #include "win32/Win32FileSystem.h"
@@ -38,14 +39,12 @@ private:
 
 }  // namespace
 
+// A fault has ended the run after it released everything on its way out.
 bool RunSettingsSheet(PageServices& services, HWND parent, int startPage) noexcept {
-    try {
+    return AtBoundary(false, [&] {
         Win32SheetHost host(services, parent, startPage);
         return RunSettingsSheet(services.stack, services.registry, services.strings, host);
-    } catch (...) {
-        // The run has released everything on the way out.
-        return false;
-    }
+    });
 }
 
 bool RunSettingsSheet(HWND parent, int startPage) noexcept {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "win32/Win32HelpTopic.h"
+#include "win32/WideText.h"
 
 void Win32Shell::OpenHelpTopic(const char16_t* topic, const char16_t* folderFormat) {
     ::OpenHelpTopic(topic, folderFormat);
@@ -11,7 +12,7 @@ void Win32Shell::OpenHelpTopic(const char16_t* topic, const char16_t* folderForm
 Text260 Win32Shell::ComputerName() {
     Text260 name;
     DWORD size = static_cast<DWORD>(name.capacity());
-    if (!GetComputerNameW(reinterpret_cast<wchar_t*>(name.data()), &size)) name.clear();
+    if (!GetComputerNameW(Wide(name.data()), &size)) name.clear();
     name.terminate();
     return name;
 }

@@ -69,6 +69,7 @@ TEST_F(ControlPanelValuesTest, WritesAndDeletesTheItemUnderTheNameOfTheCurrentLa
     EXPECT_EQ(RegisterControlPanelItem(registry, strings, std::nullopt, 0), 0) << "no keys: nothing needs the path";
     EXPECT_FALSE(registry.HasKey(kMachine, kCpls));
     registry.PutKey(kMachine, kCpls);
+    EXPECT_EQ(RegisterControlPanelItem(registry, strings, std::nullopt, 0), kInvalidArgument) << "the item needs it";
     registry.PutKey(kMachine, kCategories);
     EXPECT_EQ(RegisterControlPanelItem(registry, strings, std::nullopt, 0), kInvalidArgument);
     EXPECT_EQ(UnregisterControlPanelItem(registry, strings, std::nullopt, 0), kInvalidArgument);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "win32/Win32Registry.h"
 
 #include <commctrl.h>
 
@@ -66,6 +67,16 @@ protected:
     }
     std::wstring module_;
 };
+
+// The registrar counts on the seam's tree delete answering as the system
+// does: success, then "not found" once the key is gone.
+TEST(Win32RegistryTest, DeleteTreeTakesTheKeyAndThenFindsNothing) {
+    SetRegistryString(HKEY_CURRENT_USER, u"Software\\QuorvelTree\\Leaf", u"value", L"x");
+    Win32Registry registry;
+    EXPECT_EQ(registry.DeleteTree(RegistryRoot::CurrentUser, u"Software\\QuorvelTree"), reg::kSuccess);
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, u"Software\\QuorvelTree"));
+    EXPECT_EQ(registry.DeleteTree(RegistryRoot::CurrentUser, u"Software\\QuorvelTree"), reg::kFileNotFound);
+}
 
 TEST_F(RegistrationTest, Regsvr32WritesTheItemAndTheAppIdAndRemovesThemAgain) {
     for (int pass = 0; pass < 2; ++pass) ASSERT_EQ(RunToEnd(L"regsvr32.exe /s \"" + module_ + L"\""), 0u);

@@ -1,8 +1,8 @@
 // Faults in a real run: an exception at a step of the start-up fill or in a
-// page's apply ends the run, and nothing is left behind: no window, no
-// registration with the stand-ins, no open registry key.  The run is driven
-// through the applet's own shell, linked into this program, with the real
-// stack and registry, one step of which throws.
+// page's apply ends the run, and nothing is left behind: no window or window
+// class, no registration with the stand-ins, no open registry key.  The run
+// is driven through the applet's own shell, linked into this program, with
+// the real stack and registry, one step of which throws.
 
 #include <gtest/gtest.h>
 
@@ -118,6 +118,10 @@ TEST(RunFaults, AFaultInTheFillOrInAnApplyEndsTheRunAndLeavesNothingBehind) {
         EXPECT_EQ(VmrStubGetState("registered"), 0);
         EXPECT_EQ(VmrStubGetState("obexRegistered"), 0);
         EXPECT_EQ(FindWindowW(Wide(sys::kNotificationWindowClass), nullptr), nullptr);
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        EXPECT_FALSE(GetClassInfoExW(applet.module(), Wide(sys::kNotificationWindowClass), &windowClass))
+            << "the hidden window's class outlived the run";
         EXPECT_EQ(registry.openKeys, 0);
         EXPECT_LE(DrainQuitMessages(), 1);
     }

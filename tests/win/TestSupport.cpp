@@ -210,8 +210,7 @@ std::wstring AnswerMessageBox(const std::wstring& caption, const std::function<v
 }
 
 void DeleteRegistryTree(HKEY root, const char16_t* path) {
-    RegDeleteTreeW(root, Wide(path));  // empties the key
-    RegDeleteKeyW(root, Wide(path));
+    RegDeleteTreeW(root, Wide(path));
 }
 
 namespace {

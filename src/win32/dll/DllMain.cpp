@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include "win32/Module.h"
-#include "win32/NotificationWindow.h"
 #include "win32/dll/ResourceLanguageSelection.h"
 #include "win32/UniqueResource.h"
 
@@ -12,11 +11,8 @@ namespace {
 constexpr wchar_t kSingleInstanceEvent[] = L"{7C44F3BA-A778-484f-8E41-B6009F7AD669}";
 }
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     TheModule().SetInstance(instance);
-    // Unloaded while the process goes on: no window of a later load may find
-    // a class whose procedure was in this image.
-    if (reason == DLL_PROCESS_DETACH && !reserved) UnregisterNotificationWindowClass();
 
     // Manual-reset, signalled, default security.  The handle is closed on
     // every path, also when the event already existed and the call refuses.
