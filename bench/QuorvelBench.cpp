@@ -27,13 +27,9 @@
 #include "VmrStubControl.h"
 #include "win32/ActivationContext.h"
 #include "win32/Module.h"
-#include "win32/Win32FileSystem.h"
 #include "win32/Win32Registry.h"
 #include "win32/Win32SheetRun.h"
-#include "win32/Win32Shell.h"
 #include "win32/Win32Stack.h"
-#include "win32/Win32StringTable.h"
-#include "win32/Win32UserFolders.h"
 
 namespace {
 
@@ -234,17 +230,12 @@ void CountOneOpening(HMODULE applet) {
     TheModule().SetInstance(applet);
     Win32Stack stack;
     CountingRegistry registry;
-    Win32StringTable strings;
-    Win32Shell shell;
-    Win32FileSystem files;
-    Win32UserFolders userFolders;
-    PageServices services{stack, registry, strings, shell, files, userFolders};
     VmrStubClearLog();
     int registryOperations = 0;
     std::string stackCalls;
     HHOOK hook = SetWindowsHookExW(WH_CBT, CountStandardControls, nullptr, GetCurrentThreadId());
     g_countingControls = true;
-    TimeOneRun([&] { RunSettingsSheet(services, nullptr, 0); },
+    TimeOneRun([&] { RunSettingsSheet(stack, registry, nullptr, 0); },
                [&] {
                    g_countingControls = false;
                    registryOperations = registry.operations;

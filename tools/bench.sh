@@ -14,4 +14,4 @@ cmake --build --preset win64 --target quorvel_bench
 wine_env "$QUORVEL_ROOT/build/win64"
 wine_prefix_ready
 cd "$QUORVEL_ROOT/build/win64/bin"
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c 'status=0; wine quorvel_bench.exe || status=$?; wineserver -k || true; exit $status'
+on_virtual_display wine quorvel_bench.exe

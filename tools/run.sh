@@ -42,7 +42,7 @@ shots="$QUORVEL_ROOT/screenshots"
 mkdir -p "$shots"
 export SHOTS=$shots
 # The parameter after the item opens the sheet on that page (zero-based).
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+on_virtual_display bash -c '
   for page in 0 1 2 3 4 5; do
     wine control.exe "QuorvelCpl.dll,@0,$page" &
     for _ in $(seq 1 60); do

@@ -24,6 +24,5 @@ cmake --build --preset win64
 ensure_locale de_DE.UTF-8
 wine_env "$QUORVEL_ROOT/build/win64"
 wine_prefix_ready
-# One display for the whole run; the Wine server goes down with it so that no
-# later run inherits a server bound to a display that no longer exists.
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c 'status=0; ctest --preset win64 || status=$?; wineserver -k || true; exit $status'
+# One display for the whole run.
+on_virtual_display ctest --preset win64

@@ -1,12 +1,9 @@
 #include "applet/StartupFill.h"
 
-#include <cstring>
-#include <string>
-
 #include "base/DecimalText.h"
 #include "settings/FileSharingSettings.h"
 #include "settings/RadioSettings.h"
-#include "base/Utf8.h"
+#include "stack/StackName.h"
 
 namespace {
 
@@ -26,8 +23,7 @@ void ReadStackState(CpropertySheetInfo& info, IBluetoothStack& stack) {
 void ReadDeviceState(CpropertySheetInfo& info, IBluetoothStack& stack) {
     _VMR_LOCAL_DEVICE_INFO named{};
     stack.GetDeviceFriendlyName(&named);
-    std::string_view utf8(named.friendlyName, strnlen(named.friendlyName, sizeof named.friendlyName));
-    info.SetLocalDeviceName(Utf8ToUtf16(utf8));
+    info.SetLocalDeviceName(StackNameText(named.friendlyName).view());
 
     stack.GetLocalDeviceInfo(&info.LocalDeviceInfo());
 

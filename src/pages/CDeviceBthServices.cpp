@@ -1,9 +1,7 @@
 #include "pages/CDeviceBthServices.h"
 
-#include <string_view>
-
-#include "base/Utf8.h"
 #include "res/resource.h"
+#include "stack/StackName.h"
 
 namespace {
 
@@ -64,7 +62,7 @@ void CDeviceBthServices::OnInitDialog(IDialogView& view) {
     _VMR_LOCAL_DEVICE_INFO device{};
     Text260 name = strings.Load(IDS_DEVICE_NAME_UNAVAILABLE);
     if (info_->GetDeviceName(device))
-        name.assign(Utf8ToUtf16(std::string_view(device.friendlyName, sizeof device.friendlyName)));
+        name = StackNameText(device.friendlyName);
     view.Control(IDC_SERVICES_DEVICE_NAME).SetText(name.view());
 }
 

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <string_view>
-
-#include "base/Utf8.h"
+#include "stack/StackName.h"
 #include "stack/StackRecords.h"
 
 namespace {
@@ -31,7 +29,7 @@ std::vector<SerialPortRecord> ParsePortRecords(std::uint32_t count, std::span<co
         port.comPort = ReadField<std::uint32_t>(record + offsetof(_SPP_PORT_INFO, comPort));
         port.kind = ReadField<std::uint16_t>(record + offsetof(_SPP_PORT_INFO, kind));
         const char* name = reinterpret_cast<const char*>(record + offsetof(_SPP_PORT_INFO, remoteName));
-        port.remoteName.assign(Utf8ToUtf16(std::string_view(name, kStackNameBytes)));
+        port.remoteName = StackNameText(std::span<const char, kStackNameBytes>(name, kStackNameBytes));
         records.push_back(port);
     }
     return records;

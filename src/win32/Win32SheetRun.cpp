@@ -40,20 +40,20 @@ private:
 }  // namespace
 
 // A fault has ended the run after it released everything on its way out.
-bool RunSettingsSheet(PageServices& services, HWND parent, int startPage) noexcept {
+bool RunSettingsSheet(IBluetoothStack& stack, IRegistry& registry, HWND parent, int startPage) noexcept {
     return AtBoundary(false, [&] {
+        Win32StringTable strings;
+        Win32Shell shell;
+        Win32FileSystem files;
+        Win32UserFolders userFolders;
+        PageServices services{stack, registry, strings, shell, files, userFolders};
         Win32SheetHost host(services, parent, startPage);
-        return RunSettingsSheet(services.stack, services.registry, services.strings, host);
+        return RunSettingsSheet(stack, registry, strings, host);
     });
 }
 
 bool RunSettingsSheet(HWND parent, int startPage) noexcept {
     Win32Stack stack;
     Win32Registry registry;
-    Win32StringTable strings;
-    Win32Shell shell;
-    Win32FileSystem files;
-    Win32UserFolders userFolders;
-    PageServices services{stack, registry, strings, shell, files, userFolders};
-    return RunSettingsSheet(services, parent, startPage);
+    return RunSettingsSheet(stack, registry, parent, startPage);
 }

@@ -3,13 +3,15 @@
 
 #include <windows.h>
 
-#include "pages/PageServices.h"
+#include "settings/IRegistry.h"
+#include "stack/IBluetoothStack.h"
 
 // One complete, modal run over `parent`, opening on `startPage` (a page the
-// sheet does not have opens the first), with the given services.  Returns
-// when the sheet has closed and everything the run registered is released.
-// Never throws: false when a fault ended the run.
-bool RunSettingsSheet(PageServices& services, HWND parent, int startPage) noexcept;
+// sheet does not have opens the first), with the given stack and registry
+// and the system's other services.  Returns when the sheet has closed and
+// everything the run registered is released.  Never throws: false when a
+// fault ended the run.
+bool RunSettingsSheet(IBluetoothStack& stack, IRegistry& registry, HWND parent, int startPage) noexcept;
 
-// The same with the real stack, registry, string table and shell.
+// The same with the real stack and registry.
 bool RunSettingsSheet(HWND parent, int startPage) noexcept;

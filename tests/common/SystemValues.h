@@ -2,8 +2,8 @@
 // The system's fixed values as the tests know them, independent of the
 // product's own constants: registry keys and values that the stack's servers
 // share with the applet, and the identifiers other programs rely on.  Shared
-// by the native and the Windows tests (wchar_t is 16 bits there, so Wide()
-// hands these to the W functions).
+// by the native and the Windows tests (wchar_t is 16 bits there, so the
+// shell's Wide() hands these to the W functions).
 
 namespace sys {
 
@@ -19,6 +19,11 @@ inline constexpr char16_t kFileSharingKey[] = u"SOFTWARE\\Velmora\\Default\\File
 inline constexpr char16_t kImageFolderKey[] = u"Software\\Velmora\\Default\\FileSharing\\BIPServerPath";
 inline constexpr char16_t kPimSettingsKey[] = u"SOFTWARE\\Velmora\\Default\\PIMSettings";
 inline constexpr char16_t kLanguageKey[] = u"SOFTWARE\\Velmora\\Default";
+// The Control Panel's keys: its items, and their categories.
+inline constexpr char16_t kCplsKey[] = u"Software\\Microsoft\\Windows\\CurrentVersion\\Control Panel\\Cpls";
+inline constexpr char16_t kCategoriesKey[] =
+    u"Software\\Microsoft\\Windows\\CurrentVersion\\Control Panel\\Extended Properties\\"
+    u"{305CA226-D286-468e-B848-2B2E8E697B74} 2";
 
 // Values.
 inline constexpr char16_t kLocalDeviceName[] = u"LocalDeviceName";
@@ -56,9 +61,6 @@ inline constexpr char16_t kGeneralTopic[] = u"faq-btsettings.html";
 // Identifiers.
 inline constexpr char16_t kNotificationWindowClass[] = u"{A7BAD5BD-4855-4021-83FF-B9E9170B4EE6}";
 inline constexpr char16_t kSingleInstanceEvent[] = u"{7C44F3BA-A778-484f-8E41-B6009F7AD669}";
+inline constexpr char16_t kAppId[] = u"{5558A25A-B790-48EF-BBA4-0D3BBE4FF1D0}";
 
 }  // namespace sys
-
-#ifdef _WIN32
-inline const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
-#endif

@@ -6,12 +6,13 @@
 #include <string_view>
 
 #include "MemoryRegistry.h"
+#include "SystemValues.h"
 #include "applet/RegistryScript.h"
 #include "base/Utf8.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::u16string text = Utf8ToUtf16(std::string_view(reinterpret_cast<const char*>(data), size));
-    auto script = ParseRegistryScript(text, {{u"APPID", u"{5558A25A-B790-48EF-BBA4-0D3BBE4FF1D0}"}});
+    auto script = ParseRegistryScript(text, {{u"APPID", sys::kAppId}});
     if (!script) return 0;
     MemoryRegistry registry;
     ApplyRegistryScript(registry, *script, true);

@@ -10,12 +10,7 @@ namespace {
 
 constexpr char16_t kScript[] =
     u"HKCR\n{\nNoRemove AppID\n{\n'%APPID%' = s 'QuorvelCpl'\n'QuorvelCpl.DLL'\n{\nval AppID = s '%APPID%'\n}\n}\n}\n";
-constexpr char16_t kAppId[] = u"{5558A25A-B790-48EF-BBA4-0D3BBE4FF1D0}";
 constexpr auto kClasses = RegistryRoot::ClassesRoot;
-constexpr char16_t kCpls[] = u"Software\\Microsoft\\Windows\\CurrentVersion\\Control Panel\\Cpls";
-constexpr char16_t kCategories[] =
-    u"Software\\Microsoft\\Windows\\CurrentVersion\\Control Panel\\Extended Properties\\"
-    u"{305CA226-D286-468e-B848-2B2E8E697B74} 2";
 constexpr char16_t kModule[] = u"C:\\Program Files\\QuorvelCpl\\QuorvelCpl.dll";
 
 TEST(RegistryScript, RefusesWhatItCannotParseWhole) {
@@ -24,7 +19,7 @@ TEST(RegistryScript, RefusesWhatItCannotParseWhole) {
         u"HKCR { 'a' { val = s 'x' } }", u"HKCR { = s 'x' }", u"HKCR { '50%' }", u"HKCR } {",
     };
     for (const char16_t* text : malformed)
-        EXPECT_FALSE(ParseRegistryScript(text, {{u"APPID", kAppId}})) << std::u16string(text).size();
+        EXPECT_FALSE(ParseRegistryScript(text, {{u"APPID", sys::kAppId}})) << std::u16string(text).size();
     std::u16string deep = u"HKCR {";
     for (int i = 0; i < 40; ++i) deep += u" k {";
     EXPECT_FALSE(ParseRegistryScript(deep + std::u16string(41, u'}'), {})) << "nested beyond reason";
@@ -41,14 +36,14 @@ TEST(RegistryScript, RefusesWhatItCannotParseWhole) {
 using ScriptApplyTest = RegistryTest;
 
 TEST_F(ScriptApplyTest, RegistersTheAppIdAndRemovesItAgainButNeverTheAppIdKey) {
-    const auto script = ParseRegistryScript(kScript, {{u"APPID", kAppId}});
+    const auto script = ParseRegistryScript(kScript, {{u"APPID", sys::kAppId}});
     ASSERT_TRUE(script);
     auto apply = [&](bool registering) { return ApplyRegistryScript(registry, *script, registering); };
-    const std::u16string appIdKey = u"AppID\\" + std::u16string(kAppId);
+    const std::u16string appIdKey = u"AppID\\" + std::u16string(sys::kAppId);
     registry.PutString(kClasses, u"AppID\\{Other}", u"", u"Other");
     for (int pass = 0; pass < 2; ++pass) EXPECT_EQ(apply(true), 0);
     EXPECT_EQ(registry.Bytes(kClasses, appIdKey, u""), SzBytes(u"QuorvelCpl"));
-    EXPECT_EQ(registry.Bytes(kClasses, u"AppID\\QuorvelCpl.DLL", u"AppID"), SzBytes(kAppId));
+    EXPECT_EQ(registry.Bytes(kClasses, u"AppID\\QuorvelCpl.DLL", u"AppID"), SzBytes(sys::kAppId));
 
     EXPECT_EQ(apply(false), 0);
     EXPECT_FALSE(registry.HasKey(kClasses, appIdKey));
@@ -67,24 +62,24 @@ using ControlPanelValuesTest = RegistryTest;
 // language; without the module path, the result is an invalid argument.
 TEST_F(ControlPanelValuesTest, WritesAndDeletesTheItemUnderTheNameOfTheCurrentLanguage) {
     EXPECT_EQ(RegisterControlPanelItem(registry, strings, std::nullopt, 0), 0) << "no keys: nothing needs the path";
-    EXPECT_FALSE(registry.HasKey(kMachine, kCpls));
-    registry.PutKey(kMachine, kCpls);
+    EXPECT_FALSE(registry.HasKey(kMachine, sys::kCplsKey));
+    registry.PutKey(kMachine, sys::kCplsKey);
     EXPECT_EQ(RegisterControlPanelItem(registry, strings, std::nullopt, 0), kInvalidArgument) << "the item needs it";
-    registry.PutKey(kMachine, kCategories);
+    registry.PutKey(kMachine, sys::kCategoriesKey);
     EXPECT_EQ(RegisterControlPanelItem(registry, strings, std::nullopt, 0), kInvalidArgument);
     EXPECT_EQ(UnregisterControlPanelItem(registry, strings, std::nullopt, 0), kInvalidArgument);
 
     strings.texts[IDS_APPLET_NAME] = u"Bluetooth-Einstellungen";
     for (int pass = 0; pass < 2; ++pass) EXPECT_EQ(RegisterControlPanelItem(registry, strings, Text260(kModule), 0), 0);
-    EXPECT_EQ(registry.Bytes(kMachine, kCpls, u"Bluetooth-Einstellungen"), SzBytes(kModule));
-    EXPECT_EQ(registry.Bytes(kMachine, kCategories, kModule), SzBytes(u"2,3,4"));
+    EXPECT_EQ(registry.Bytes(kMachine, sys::kCplsKey, u"Bluetooth-Einstellungen"), SzBytes(kModule));
+    EXPECT_EQ(registry.Bytes(kMachine, sys::kCategoriesKey, kModule), SzBytes(u"2,3,4"));
     for (const auto& request : registry.KeyRequests()) {
         EXPECT_FALSE(request.create) << "the system's keys are never created";
         EXPECT_EQ(request.access, reg::kWrite);
     }
     EXPECT_EQ(UnregisterControlPanelItem(registry, strings, Text260(kModule), 5), 5) << "the script's result stands";
-    EXPECT_FALSE(registry.Bytes(kMachine, kCpls, u"Bluetooth-Einstellungen"));
-    EXPECT_FALSE(registry.Bytes(kMachine, kCategories, kModule));
+    EXPECT_FALSE(registry.Bytes(kMachine, sys::kCplsKey, u"Bluetooth-Einstellungen"));
+    EXPECT_FALSE(registry.Bytes(kMachine, sys::kCategoriesKey, kModule));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ModuleResources.h"
 #include "TestSupport.h"
 
 
@@ -15,12 +16,6 @@ namespace {
 
 constexpr wchar_t kGermanLibrary[] = L"QuorvelCplde-DE.dll";
 constexpr UINT kAppletNameText = 102;
-
-std::wstring Text(HMODULE module, UINT id) {
-    const wchar_t* text = nullptr;
-    int length = LoadStringW(module, id, reinterpret_cast<LPWSTR>(&text), 0);
-    return length > 0 ? std::wstring(text, length) : std::wstring();
-}
 
 class GermanProcess : public ::testing::Test {
 protected:
@@ -52,7 +47,7 @@ TEST_F(GermanProcess, TheSheetIsTitledFromTheGermanLibrary) {
     auto runModal = applet.export_<void(WINAPI*)(HWND)>("CPlDevPropRunModal");
     HMODULE german = GetModuleHandleW(kGermanLibrary);
     ASSERT_TRUE(runModal && german);
-    std::wstring title = Text(german, kAppletNameText);
+    std::wstring title = StringResource(german, kAppletNameText);
     ASSERT_FALSE(title.empty());
     ASSERT_NE(title, L"Bluetooth Settings") << "the German title must differ to tell the libraries apart";
 

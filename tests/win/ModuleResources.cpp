@@ -9,6 +9,12 @@ std::span<const BYTE> ResourceBytes(HMODULE module, LPCWSTR type, LPCWSTR name) 
     return data ? std::span<const BYTE>(data, SizeofResource(module, info)) : std::span<const BYTE>();
 }
 
+std::wstring StringResource(HMODULE module, UINT id) {
+    const wchar_t* text = nullptr;
+    int length = LoadStringW(module, id, reinterpret_cast<LPWSTR>(&text), 0);
+    return length > 0 ? std::wstring(text, length) : std::wstring();
+}
+
 namespace {
 
 BOOL CALLBACK CollectBlock(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR blocks) {

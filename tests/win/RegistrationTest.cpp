@@ -15,11 +15,7 @@
 
 namespace {
 
-constexpr char16_t kCpls[] = u"Software\\Microsoft\\Windows\\CurrentVersion\\Control Panel\\Cpls";
-constexpr char16_t kCategories[] =
-    u"Software\\Microsoft\\Windows\\CurrentVersion\\Control Panel\\Extended Properties\\"
-    u"{305CA226-D286-468e-B848-2B2E8E697B74} 2";
-constexpr char16_t kAppIdKey[] = u"AppID\\{5558A25A-B790-48EF-BBA4-0D3BBE4FF1D0}";
+const std::u16string kAppIdKey = u"AppID\\" + std::u16string(sys::kAppId);
 constexpr char16_t kModuleAppIdKey[] = u"AppID\\QuorvelCpl.DLL";
 
 // Runs a program of the prefix, by default in the built applet's folder
@@ -57,8 +53,8 @@ class RegistrationTest : public ::testing::Test {
 protected:
     void SetUp() override {
         // Windows has both Control Panel keys; the applet never creates them.
-        SetRegistryString(HKEY_LOCAL_MACHINE, kCpls, u"", L"");
-        SetRegistryString(HKEY_LOCAL_MACHINE, kCategories, u"", L"");
+        SetRegistryString(HKEY_LOCAL_MACHINE, sys::kCplsKey, u"", L"");
+        SetRegistryString(HKEY_LOCAL_MACHINE, sys::kCategoriesKey, u"", L"");
         module_ = BesideTestProgram(L"QuorvelCpl.dll");
     }
     void TearDown() override { RunToEnd(L"regsvr32.exe /s /u \"" + module_ + L"\""); }
@@ -80,15 +76,15 @@ TEST(Win32RegistryTest, DeleteTreeTakesTheKeyAndThenFindsNothing) {
 
 TEST_F(RegistrationTest, Regsvr32WritesTheItemAndTheAppIdAndRemovesThemAgain) {
     for (int pass = 0; pass < 2; ++pass) ASSERT_EQ(RunToEnd(L"regsvr32.exe /s \"" + module_ + L"\""), 0u);
-    EXPECT_EQ(Value(kCpls, L"Bluetooth Settings"), module_);
-    EXPECT_EQ(Value(kCategories, module_), L"2,3,4");
-    EXPECT_EQ(Value(kAppIdKey, L"", HKEY_CLASSES_ROOT), L"QuorvelCpl");
-    EXPECT_EQ(Value(kModuleAppIdKey, L"AppID", HKEY_CLASSES_ROOT), L"{5558A25A-B790-48EF-BBA4-0D3BBE4FF1D0}");
+    EXPECT_EQ(Value(sys::kCplsKey, L"Bluetooth Settings"), module_);
+    EXPECT_EQ(Value(sys::kCategoriesKey, module_), L"2,3,4");
+    EXPECT_EQ(Value(kAppIdKey.c_str(), L"", HKEY_CLASSES_ROOT), L"QuorvelCpl");
+    EXPECT_EQ(Value(kModuleAppIdKey, L"AppID", HKEY_CLASSES_ROOT), Wide(sys::kAppId));
 
     ASSERT_EQ(RunToEnd(L"regsvr32.exe /s /u \"" + module_ + L"\""), 0u);
-    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kCpls, u"Bluetooth Settings").first, 0u);
-    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kCategories, reinterpret_cast<const char16_t*>(module_.c_str())).first, 0u);
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kAppIdKey));
+    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, sys::kCplsKey, u"Bluetooth Settings").first, 0u);
+    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, sys::kCategoriesKey, reinterpret_cast<const char16_t*>(module_.c_str())).first, 0u);
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kAppIdKey.c_str()));
     EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, u"AppID")) << "AppID itself stays";
 }
 
@@ -113,8 +109,8 @@ TEST_F(RegistrationTest, TheSetupRoundTripsThroughWinesControlPanel) {
                                 L"HelpFiles\\en-US\\faq-btsettings.html", L"Uninstall.exe"})
         EXPECT_TRUE(fs::exists(folder / file)) << fs::path(file).string();
     for (const auto& standIn : standIns) EXPECT_TRUE(fs::exists(standIn)) << standIn.string();
-    EXPECT_EQ(Value(kCpls, L"Bluetooth Settings"), installed);
-    EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, kAppIdKey));
+    EXPECT_EQ(Value(sys::kCplsKey, L"Bluetooth Settings"), installed);
+    EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, kAppIdKey.c_str()));
     EXPECT_EQ(Value(kUninstallKey, L"DisplayVersion"), L"1.0.0.0");
 
     // Wine's Control Panel opens an item through the "cplopen" verb of its
@@ -157,9 +153,9 @@ TEST_F(RegistrationTest, TheSetupRoundTripsThroughWinesControlPanel) {
     EXPECT_TRUE(WaitUntil([&] { return !KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey); }));
     EXPECT_FALSE(fs::exists(folder)) << "the install folder stayed";
     for (const auto& standIn : standIns) EXPECT_FALSE(fs::exists(standIn)) << standIn.string();
-    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kCpls, u"Bluetooth Settings").first, 0u);
-    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kCategories, reinterpret_cast<const char16_t*>(installed.c_str())).first, 0u);
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kAppIdKey));
+    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, sys::kCplsKey, u"Bluetooth Settings").first, 0u);
+    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, sys::kCategoriesKey, reinterpret_cast<const char16_t*>(installed.c_str())).first, 0u);
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kAppIdKey.c_str()));
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kModuleAppIdKey));
 }
 

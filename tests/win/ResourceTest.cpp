@@ -40,12 +40,6 @@ std::set<UINT> Untranslated() {
 // Texts that read the same in German.
 const std::set<UINT> kSameInGerman = {120, 121, 134, 253};  // Headset, Stereo, HCRP, Name
 
-std::wstring Text(HMODULE module, UINT id) {
-    const wchar_t* text = nullptr;
-    int length = LoadStringW(module, id, reinterpret_cast<LPWSTR>(&text), 0);
-    return length > 0 ? std::wstring(text, length) : std::wstring();
-}
-
 size_t Count(const std::wstring& text, const wchar_t* what) {
     size_t count = 0;
     for (size_t at = text.find(what); at != std::wstring::npos; at = text.find(what, at + 1)) ++count;
@@ -75,7 +69,7 @@ TEST_F(Resources, EveryLanguageHasEveryNamedTextAndNoOther) {
     const std::set<UINT> named(std::begin(kStringIds), std::end(kStringIds));
     for (HMODULE module : languages_) {
         EXPECT_EQ(StringIds(module), named);
-        for (UINT id : named) EXPECT_FALSE(Text(module, id).empty()) << id;
+        for (UINT id : named) EXPECT_FALSE(StringResource(module, id).empty()) << id;
     }
 }
 
@@ -83,7 +77,7 @@ TEST_F(Resources, TranslationsKeepFormatsLinksAndTheTextsUsedAsTheyStand) {
     const std::set<UINT> untranslated = Untranslated();
     for (UINT id : kStringIds) {
         SCOPED_TRACE(id);
-        std::wstring english = Text(english_, id), german = Text(german_, id);
+        std::wstring english = StringResource(english_, id), german = StringResource(german_, id);
         if (untranslated.contains(id) || kSameInGerman.contains(id))
             EXPECT_EQ(german, english);
         else
@@ -94,7 +88,7 @@ TEST_F(Resources, TranslationsKeepFormatsLinksAndTheTextsUsedAsTheyStand) {
 }
 
 TEST_F(Resources, KeyTextsNameTheSystemsKeysAndValues) {
-    for (const auto& key : sys::kKeyTexts) EXPECT_EQ(Text(english_, key.id), Wide(key.text)) << key.id;
+    for (const auto& key : sys::kKeyTexts) EXPECT_EQ(StringResource(english_, key.id), Wide(key.text)) << key.id;
 }
 
 TEST_F(Resources, TemplatesAgreeAcrossLanguagesInAllButTheirTexts) {

@@ -11,13 +11,9 @@
 #include <string>
 
 #include "win32/Module.h"
-#include "win32/Win32FileSystem.h"
 #include "win32/Win32Registry.h"
 #include "win32/Win32SheetRun.h"
-#include "win32/Win32Shell.h"
 #include "win32/Win32Stack.h"
-#include "win32/Win32StringTable.h"
-#include "win32/Win32UserFolders.h"
 
 namespace {
 
@@ -99,11 +95,6 @@ TEST(RunFaults, AFaultInTheFillOrInAnApplyEndsTheRunAndLeavesNothingBehind) {
         VmrStubReset();
         FaultingStack stack(fault.stackOperation ? fault.stackOperation : "");
         FaultingRegistry registry(fault.registryValue);
-        Win32StringTable strings;
-        Win32Shell shell;
-        Win32FileSystem files;
-        Win32UserFolders userFolders;
-        PageServices services{stack, registry, strings, shell, files, userFolders};
         bool completed = false;
         {
             SheetWatcher watcher([](HWND sheet) {
@@ -111,7 +102,7 @@ TEST(RunFaults, AFaultInTheFillOrInAnApplyEndsTheRunAndLeavesNothingBehind) {
                 PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
                 EXPECT_TRUE(WaitUntil([&] { return !IsWindow(sheet); })) << "the sheet stayed open";
             });
-            completed = RunSettingsSheet(services, nullptr, 0);
+            completed = RunSettingsSheet(stack, registry, nullptr, 0);
         }
         EXPECT_EQ(completed, std::string(fault.where) == "nowhere");
         EXPECT_EQ(StubLog().find("BtSetSCMSTValue") != std::string::npos, completed) << "applied past a fault";

@@ -11,6 +11,7 @@
 
 #include "SystemValues.h"
 #include "VmrStubControl.h"
+#include "win32/WideText.h"
 
 // A file in the folder of the test program, where the build puts the applet
 // and the stack stand-ins.

@@ -30,6 +30,14 @@ ensure_packages() {
   fi
 }
 
+# Runs a command on a virtual display and takes the Wine server down with it,
+# so that no later run inherits a server bound to a display that no longer
+# exists; the command's exit status is kept.
+on_virtual_display() {
+  xvfb-run -a -s "-screen 0 1280x1024x24" \
+    bash -c 'status=0; "$@" || status=$?; wineserver -k || true; exit $status' on_virtual_display "$@"
+}
+
 # Makes sure the Unix locale $1 (such as de_DE.UTF-8) exists: Wine takes a
 # process's interface language from its Unix locale, so the tests that run the
 # applet in another language need that locale generated.
