@@ -36,8 +36,6 @@ struct FakeListView final : IListView {
         std::map<int, std::u16string> cells;  // by column
         std::intptr_t data = 0;
     };
-    std::vector<std::pair<std::u16string, int>> columns;  // header, width
-    std::uint32_t extendedStyle = 0;
     std::vector<Row> rows;
     int selected = -1;
 
@@ -46,8 +44,8 @@ struct FakeListView final : IListView {
     const Row* At(int item) const { return const_cast<FakeListView*>(this)->At(item); }
     std::u16string Cell(int row, int column) const { return std::u16string(SubItemText(row, column).view()); }
 
-    void InsertColumn(int, std::u16string_view header, int width) override { columns.emplace_back(header, width); }
-    void AddExtendedStyle(std::uint32_t style) override { extendedStyle |= style; }
+    void InsertColumn(int, std::u16string_view, int) override {}
+    void AddExtendedStyle(std::uint32_t) override {}
     int ItemCount() const override { return static_cast<int>(rows.size()); }
     void DeleteAllItems() override {
         rows.clear();

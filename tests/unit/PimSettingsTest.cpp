@@ -77,12 +77,4 @@ TEST_F(PimSettingsTest, WithoutAKeyEverythingReadsZeroAndNothingIsWritten) {
     EXPECT_FALSE(registry.HasKey(kUser, kKey));
 }
 
-TEST_F(PimSettingsTest, OnlyAClickOnTheLinkOpensTheTopic) {
-    Build();
-    EXPECT_FALSE(page->OnNotify(view, {.controlId = IDC_PIM_HELP_LINK, .code = NotifyCode::Return}));
-    EXPECT_TRUE(page->OnNotify(view, {.controlId = IDC_PIM_HELP_LINK, .code = NotifyCode::Click}));
-    EXPECT_EQ(shell.helpOpened, (std::vector<std::pair<std::u16string, std::u16string>>{
-                                    {TextOf(IDS_TOPIC_PIM), TextOf(IDS_HELP_FOLDER_FORMAT)}}));
-}
-
 }  // namespace

@@ -55,42 +55,34 @@ TEST_F(ControlPanelTest, InquireFillsTheItemDescriptionForItemZeroOnly) {
     EXPECT_EQ(Send(CPL_INQUIRE, 0, 0), 1);
 }
 
-TEST_F(ControlPanelTest, NewInquireLeavesTheStructureUntouched) {
-    NEWCPLINFOW info;
-    FillMemory(&info, sizeof info, 0xA5);
-    EXPECT_EQ(Send(CPL_NEWINQUIRE, 0, reinterpret_cast<LPARAM>(&info)), 1);
-    const auto* bytes = reinterpret_cast<const unsigned char*>(&info);
-    for (size_t i = 0; i < sizeof info; ++i) ASSERT_EQ(bytes[i], 0xA5) << "byte " << i;
-}
-
-TEST_F(ControlPanelTest, DoubleClickRunsTheSheetForItemZeroOnly) {
+// Only item 0 runs the sheet.  Wine's host sends CPL_STARTWPARMSW with a null
+// text when started without parameters and goes on to CPL_DBLCLK only when
+// the answer is 0; a text names the zero-based start page.
+TEST_F(ControlPanelTest, DoubleClickAndStartWithTextRunTheSheetForItemZeroOnly) {
     EXPECT_EQ(Send(CPL_DBLCLK, 1), 1);
-    EXPECT_EQ(StubLog(), "");
-
-    SheetWatcher watcher;
-    EXPECT_EQ(Send(CPL_DBLCLK, 0), 0);
-    EXPECT_TRUE(watcher.SawSheet());
-    EXPECT_EQ(StubLog().rfind(kOneRunLog, 0), 0u) << StubLog();
-    EXPECT_EQ(DrainQuitMessages(), 1);
-}
-
-TEST_F(ControlPanelTest, StartWithParametersRunsTheSheetOnlyWhenGivenText) {
-    // Wine's host sends a null text when started without parameters and goes
-    // on to CPL_DBLCLK only when the answer is 0.
     EXPECT_EQ(Send(CPL_STARTWPARMSW, 0, 0), 0);
     EXPECT_EQ(Send(CPL_STARTWPARMSW, 1, reinterpret_cast<LPARAM>(L"2")), 0);
     EXPECT_EQ(StubLog(), "");
 
-    LRESULT openedOn = -1;
-    {
-        SheetWatcher watcher([&](HWND sheet) {
-            openedOn = SendMessageW(PropSheet_GetTabControl(sheet), TCM_GETCURSEL, 0, 0);
-        });
-        EXPECT_EQ(Send(CPL_STARTWPARMSW, 0, reinterpret_cast<LPARAM>(L"2")), 1);
+    const struct {
+        UINT message;
+        LPARAM text;
+        LONG answer;
+        LRESULT page;
+    } runs[] = {{CPL_DBLCLK, 0, 0, 0}, {CPL_STARTWPARMSW, reinterpret_cast<LPARAM>(L"2"), 1, 2}};
+    for (const auto& run : runs) {
+        VmrStubReset();
+        LRESULT openedOn = -1;
+        {
+            SheetWatcher watcher([&](HWND sheet) {
+                openedOn = SendMessageW(PropSheet_GetTabControl(sheet), TCM_GETCURSEL, 0, 0);
+            });
+            EXPECT_EQ(Send(run.message, 0, run.text), run.answer);
+        }
+        EXPECT_EQ(openedOn, run.page);
+        EXPECT_EQ(StubLog().rfind(kOneRunLog, 0), 0u) << StubLog();
+        EXPECT_EQ(DrainQuitMessages(), 1);
     }
-    EXPECT_EQ(openedOn, 2) << "the parameter names the zero-based start page";
-    EXPECT_EQ(StubLog().rfind(kOneRunLog, 0), 0u) << StubLog();
-    EXPECT_EQ(DrainQuitMessages(), 1);
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 
 
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -29,36 +28,24 @@ protected:
     }
 };
 
-TEST_F(GermanProcess, LoadsTheGermanLibraryBesideTheAppletAndFreesItWithTheApplet) {
+// The library beside the applet titles the sheet and goes with the applet.
+TEST_F(GermanProcess, TheGermanLibraryBesideTheAppletTitlesTheSheetAndGoesWithIt) {
     {
         LoadedApplet applet;
-        ASSERT_NE(applet.module(), nullptr);
+        auto runModal = applet.export_<void(WINAPI*)(HWND)>("CPlDevPropRunModal");
         HMODULE german = GetModuleHandleW(kGermanLibrary);
-        ASSERT_NE(german, nullptr) << "the applet did not load the German library";
+        ASSERT_TRUE(runModal && german) << "the applet did not load the German library";
         wchar_t path[MAX_PATH] = {};
         GetModuleFileNameW(german, path, MAX_PATH);
         EXPECT_EQ(_wcsicmp(path, BesideTestProgram(L"de-DE\\QuorvelCplde-DE.dll").c_str()), 0) << path;
-    }
-    EXPECT_EQ(GetModuleHandleW(kGermanLibrary), nullptr) << "the German library outlived the applet";
-}
-
-TEST_F(GermanProcess, TheSheetIsTitledFromTheGermanLibrary) {
-    LoadedApplet applet;
-    auto runModal = applet.export_<void(WINAPI*)(HWND)>("CPlDevPropRunModal");
-    HMODULE german = GetModuleHandleW(kGermanLibrary);
-    ASSERT_TRUE(runModal && german);
-    std::wstring title = StringResource(german, kAppletNameText);
-    ASSERT_FALSE(title.empty());
-    ASSERT_NE(title, L"Bluetooth Settings") << "the German title must differ to tell the libraries apart";
-
-    bool saw = false;
-    {
+        std::wstring title = StringResource(german, kAppletNameText);
+        ASSERT_NE(title, L"Bluetooth Settings") << "the German title must differ to tell the libraries apart";
         SheetWatcher watcher({}, title);
         runModal(nullptr);
-        saw = watcher.SawSheet();
+        EXPECT_TRUE(watcher.SawSheet()) << "no sheet titled from the German library was shown";
+        DrainQuitMessages();
     }
-    EXPECT_TRUE(saw) << "no sheet titled \"" << std::string(title.begin(), title.end()) << "\" was shown";
-    DrainQuitMessages();
+    EXPECT_EQ(GetModuleHandleW(kGermanLibrary), nullptr) << "the German library outlived the applet";
 }
 
 }  // namespace

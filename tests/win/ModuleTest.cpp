@@ -1,4 +1,4 @@
-// Library entry and the COM server exports.
+// Loading the library: one instance per machine.
 
 #include <gtest/gtest.h>
 
@@ -26,20 +26,6 @@ TEST(Module, RefusesToLoadWhileAnotherHolderKeepsTheNamedEventOpen) {
 
     LoadedApplet loaded;
     EXPECT_NE(loaded.module(), nullptr);
-}
-
-TEST(Module, ServesNoClassesAndMayUnloadWhenUnlocked) {
-    LoadedApplet applet;
-    auto getClassObject =
-        applet.export_<HRESULT(WINAPI*)(REFCLSID, REFIID, void**)>("DllGetClassObject");
-    auto canUnloadNow = applet.export_<HRESULT(WINAPI*)()>("DllCanUnloadNow");
-    ASSERT_TRUE(getClassObject && canUnloadNow);
-
-    EXPECT_EQ(getClassObject(CLSID_NULL, IID_IUnknown, nullptr), E_POINTER);
-    void* object = reinterpret_cast<void*>(1);
-    EXPECT_EQ(getClassObject(CLSID_NULL, IID_IClassFactory, &object), CLASS_E_CLASSNOTAVAILABLE);
-    EXPECT_EQ(object, nullptr);
-    EXPECT_EQ(canUnloadNow(), S_OK);
 }
 
 }  // namespace

@@ -84,11 +84,6 @@ TEST(Soak, ManyRunsThroughEveryPageHoldNothingMore) {
     EXPECT_LE(last.handles, afterTenth.handles + 5);
     EXPECT_LE(last.windows, afterTenth.windows);
     EXPECT_LE(last.privateBytes, afterTenth.privateBytes + 256 * 1024 + static_cast<SIZE_T>(runs) * 512);
-    RecordProperty("runs", runs);
-    RecordProperty("handles", std::to_string(afterTenth.handles) + " -> " + std::to_string(last.handles));
-    RecordProperty("windows", std::to_string(afterTenth.windows) + " -> " + std::to_string(last.windows));
-    RecordProperty("private KB", std::to_string(afterTenth.privateBytes / 1024) + " -> " +
-                                     std::to_string(last.privateBytes / 1024));
     std::printf("%d runs: handles %lu -> %lu, windows %lu -> %lu, private %zu KB -> %zu KB\n", runs,
                 afterTenth.handles, last.handles, afterTenth.windows, last.windows, afterTenth.privateBytes / 1024,
                 last.privateBytes / 1024);

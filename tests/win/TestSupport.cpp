@@ -110,50 +110,14 @@ void ClickLink(HWND page, int id) {
     SendMessageW(page, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&click));
 }
 
-namespace {
-// A few bytes in the process of a window, for the list view messages whose
-// pointers the window reads in its own address space.
-class RemoteBuffer {
-public:
-    explicit RemoteBuffer(HWND window) {
-        DWORD id = 0;
-        GetWindowThreadProcessId(window, &id);
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
-        if (process_) at_ = static_cast<BYTE*>(VirtualAllocEx(process_, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE));
-    }
-    ~RemoteBuffer() {
-        if (at_) VirtualFreeEx(process_, at_, 0, MEM_RELEASE);
-        if (process_) CloseHandle(process_);
-    }
-    RemoteBuffer(const RemoteBuffer&) = delete;
-    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-
-    LPARAM at() const { return reinterpret_cast<LPARAM>(at_); }
-    void Write(const void* data, size_t size) { WriteProcessMemory(process_, at_, data, size, nullptr); }
-    void Read(void* data, size_t size, size_t offset) { ReadProcessMemory(process_, at_ + offset, data, size, nullptr); }
-
-private:
-    HANDLE process_ = nullptr;
-    BYTE* at_ = nullptr;
-};
-}  // namespace
-
 ListCells ListRows(HWND list) {
-    RemoteBuffer remote(list);
-    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
-    int columns = std::max(1, static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)));
-    int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-    ListCells rows(remote.at() ? count : 0);
+    HWND header = ListView_GetHeader(list);
+    int columns = std::max(1, Header_GetItemCount(header));
+    ListCells rows(ListView_GetItemCount(list));
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         for (int column = 0; column < columns; ++column) {
-            LVITEMW item{};
-            item.iSubItem = column;
-            item.pszText = reinterpret_cast<wchar_t*>(remote.at() + sizeof item);
-            item.cchTextMax = 260;
-            remote.Write(&item, sizeof item);
-            SendMessageW(list, LVM_GETITEMTEXTW, row, remote.at());
             wchar_t text[260] = {};
-            remote.Read(text, sizeof text - sizeof(wchar_t), sizeof item);
+            ListView_GetItemText(list, row, column, text, 260);
             rows[row].emplace_back(text);
         }
     }
@@ -161,11 +125,7 @@ ListCells ListRows(HWND list) {
 }
 
 void SelectListRow(HWND list, int row) {
-    RemoteBuffer remote(list);
-    LVITEMW state{};
-    state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    remote.Write(&state, sizeof state);
-    SendMessageW(list, LVM_SETITEMSTATE, row, remote.at());
+    ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 HWND FindDialogByCaption(const std::wstring& caption) {
@@ -213,24 +173,19 @@ void DeleteRegistryTree(HKEY root, const char16_t* path) {
     RegDeleteTreeW(root, Wide(path));
 }
 
-namespace {
-void SetRegistryValue(HKEY root, const char16_t* path, const char16_t* name, DWORD type, const void* data,
-                      DWORD size) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(root, Wide(path), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExW(key, Wide(name), 0, type, static_cast<const BYTE*>(data), size);
-    RegCloseKey(key);
-}
-}  // namespace
-
 void SetRegistryDword(HKEY root, const char16_t* path, const char16_t* name, DWORD value) {
-    SetRegistryValue(root, path, name, REG_DWORD, &value, sizeof value);
+    EXPECT_EQ(RegSetKeyValueW(root, Wide(path), Wide(name), REG_DWORD, &value, sizeof value), ERROR_SUCCESS);
 }
 
 void SetRegistryString(HKEY root, const char16_t* path, const char16_t* name, const std::wstring& value) {
-    SetRegistryValue(root, path, name, REG_SZ, value.c_str(),
-                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    auto size = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+    EXPECT_EQ(RegSetKeyValueW(root, Wide(path), Wide(name), REG_SZ, value.c_str(), size), ERROR_SUCCESS);
+}
+
+DWORD ReadRegistryDword(HKEY root, const char16_t* path, const char16_t* name) {
+    DWORD value = ~0u, size = sizeof value;
+    RegGetValueW(root, Wide(path), Wide(name), RRF_RT_REG_DWORD, nullptr, &value, &size);
+    return value;
 }
 
 std::pair<DWORD, std::wstring> ReadRegistryString(HKEY root, const char16_t* path, const char16_t* name) {
@@ -253,7 +208,8 @@ LRESULT SendDeviceChange(WPARAM event, const GUID& interfaceClass, DWORD deviceT
 std::wstring RecordShellOpens(std::initializer_list<const char16_t*> classes) {
     std::wstring log = BesideTestProgram(L"shell-opened.txt");
     DeleteFileW(log.c_str());
-    const std::wstring command = L"\"" + BesideTestProgram(L"help_recorder.exe") + L"\" \"" + log + L"\" \"%1\"";
+    // The prefix's own command interpreter appends each path as a line.
+    const std::wstring command = L"cmd.exe /c echo %1>>\"" + log + L"\"";
     for (const char16_t* fileClass : classes) {
         std::u16string key = u"Software\\Classes\\" + std::u16string(fileClass) + u"\\shell\\open\\command";
         SetRegistryString(HKEY_LOCAL_MACHINE, key.c_str(), u"", command);
@@ -268,6 +224,7 @@ std::string RecordedOpens(const std::wstring& log, size_t count) {
         std::stringstream text;
         text << file.rdbuf();
         lines = text.str();
+        std::erase(lines, '\r');
         return static_cast<size_t>(std::count(lines.begin(), lines.end(), '\n')) >= count;
     });
     return lines;

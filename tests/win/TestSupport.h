@@ -96,10 +96,10 @@ HWND ShowPage(HWND sheet, int index);
 // Clicks a link control the way the control tells its page.
 void ClickLink(HWND page, int id);
 
-// Every cell of a list view, row by row; the list may be another process's.
+// Every cell of a list view of this process, row by row.
 using ListCells = std::vector<std::vector<std::wstring>>;
 ListCells ListRows(HWND list);
-// Selects and focuses a row of a list view of any process.
+// Selects and focuses a row of a list view of this process.
 void SelectListRow(HWND list, int row);
 
 // The shown dialog box of this process with this caption (a message box), or
@@ -109,8 +109,8 @@ HWND FindDialogByCaption(const std::wstring& caption);
 // box with OK and returns its message.
 std::wstring AnswerMessageBox(const std::wstring& caption, const std::function<void()>& whileShown = {});
 
-// Makes the shell's "open" of the given file classes run a recorder that
-// logs the path it was asked to open; returns the log's path (emptied).
+// Makes the shell's "open" of the given file classes log the path it was
+// asked to open instead; returns the log's path (emptied).
 std::wstring RecordShellOpens(std::initializer_list<const char16_t*> classes);
 // The paths recorded so far, once there are `count` of them (or the wait
 // gave up), one per line.
@@ -120,5 +120,7 @@ std::string RecordedOpens(const std::wstring& log, size_t count);
 void DeleteRegistryTree(HKEY root, const char16_t* path);
 void SetRegistryDword(HKEY root, const char16_t* path, const char16_t* name, DWORD value);
 void SetRegistryString(HKEY root, const char16_t* path, const char16_t* name, const std::wstring& value);
+// A REG_DWORD value, or ~0 when there is none.
+DWORD ReadRegistryDword(HKEY root, const char16_t* path, const char16_t* name);
 // The value's type and text; type 0 when the value does not exist.
 std::pair<DWORD, std::wstring> ReadRegistryString(HKEY root, const char16_t* path, const char16_t* name);
