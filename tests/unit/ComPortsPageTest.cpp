@@ -136,9 +136,7 @@ TEST_F(ComPortsPageTest, RemoveIsOfferedAndDoneOnlyForASelectedOutgoingPort) {
         ASSERT_EQ(stack.deactivated.size(), c.address ? 1u : 0u);
         if (!c.address) continue;
         const auto& call = stack.deactivated[0];
-        EXPECT_EQ(call.address.lap, *c.address & 0xFFFFFF);
-        EXPECT_EQ(call.address.uap, (*c.address >> 24) & 0xFF);
-        EXPECT_EQ(call.address.nap, *c.address >> 32);
+        EXPECT_EQ(call.address.lap | std::uint64_t{call.address.uap} << 24 | std::uint64_t{call.address.nap} << 32, *c.address);
         EXPECT_EQ(call.kind, kSppPortOutgoing);
         EXPECT_EQ(call.port, 5u);
         EXPECT_EQ(stack.calls, (std::vector<std::string>{"DeactivateService", "GetSppPortInfo"}));

@@ -175,21 +175,6 @@ TEST_F(GeneralPageTest, EachStackFailureIsShownAndEndsTheApply) {
     }
 }
 
-TEST_F(GeneralPageTest, UserKeysThatCannotBeCreatedEndTheApplySilently) {
-    Open();
-    registry.RefuseCreate(kUser, sys::kUserNotificationsKey);
-    EXPECT_TRUE(Apply());
-    EXPECT_FALSE(stack.Called("SetHighSpeedStatus"));
-
-    registry = MemoryRegistry();
-    stack.calls.clear();
-    registry.RefuseCreate(kUser, sys::kUserDefaultKey);
-    EXPECT_TRUE(Apply());
-    EXPECT_FALSE(registry.HasKey(kUser, sys::kUserNotificationsKey)) << "made only under an existing product key";
-    EXPECT_FALSE(stack.Called("SetHighSpeedStatus"));
-    EXPECT_TRUE(view.messages.empty());
-}
-
 // Restore Default reads its switches as untyped 32-bit values, except
 // IsConnectivityAllowed, which counts only as a REG_DWORD.  Each case starts
 // from the box state that a wrong reading would not leave.

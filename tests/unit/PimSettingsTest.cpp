@@ -66,15 +66,4 @@ TEST_F(PimSettingsTest, ApplySendsTheServersOrderAndStoresTheBoxes) {
     EXPECT_EQ(view.changed, 1);
 }
 
-TEST_F(PimSettingsTest, WithoutAKeyEverythingReadsZeroAndNothingIsWritten) {
-    registry.RefuseCreate(kUser, kKey);
-    Build();
-    page->OnInitDialog(view);
-    Box(IDC_PIM_NOTES).checked = true;
-    EXPECT_TRUE(page->OnApply(view));
-    EXPECT_FALSE(Box(IDC_PIM_NOTES).checked);
-    EXPECT_FALSE(Box(IDC_PIM_ALLOW_SEND).checked || Box(IDC_PIM_NOTES).enabled);
-    EXPECT_FALSE(registry.HasKey(kUser, kKey));
-}
-
 }  // namespace

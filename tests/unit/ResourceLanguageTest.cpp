@@ -72,8 +72,6 @@ TEST_F(ResourceLanguageTest, TheSystemInterfaceLanguageHasThreeSources) {
         {reg::kSz, Utf16Bytes(u"0000000000000407"), 0x0407},        // 32 bytes, no terminator
         {reg::kSz, SzBytes(u"10407"), 0},                           // beyond 16 bits, not 0x0407
         {reg::kSz, SzBytes(std::u16string(16, u'0') + u"407"), 0},  // more than 32 bytes
-        {reg::kExpandSz, SzBytes(u"407"), 0},
-        {reg::kSz, SzBytes(u"0000040C"), 0x040C},
     };
     for (const auto& c : cases) {
         registry.PutValue(kUser, kResourceLocaleKey, u"", c.type, c.bytes);

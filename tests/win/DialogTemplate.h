@@ -1,32 +1,28 @@
 #pragma once
-// Reads extended dialog templates (DLGTEMPLATEEX and its items) field by
-// field, so tests can compare pages without creating them.
+// A dialog template as the system builds it: the dialog is created, hidden,
+// under the applet's Common Controls 6 context (as the applet creates its
+// pages), read and destroyed.  A template the system cannot build, such as
+// one naming an unregistered control class, gives no controls.
 
 #include <windows.h>
 
-#include <span>
 #include <string>
 #include <vector>
 
 struct DialogItem {
     int id;
     DWORD style;
-    short x, y, cx, cy;
-    std::wstring windowClass;  // upper case; predefined classes by their names
+    RECT rect;                 // in the dialog's client area
+    std::wstring windowClass;  // upper case
     std::wstring text;
-    WORD iconId;  // an icon control names its icon by number instead of a text
 };
 
 struct Dialog {
-    WORD signature, pointSize;
     DWORD style;
-    short cx, cy;
-    std::wstring caption, face;
-    std::vector<DialogItem> items;
+    SIZE size;
+    std::wstring caption;
+    std::vector<DialogItem> items;  // in the template's order
 };
 
-// Parses a template; a template that ends early throws std::out_of_range.
-Dialog ReadDialog(std::span<const BYTE> bytes);
-
-// The dialog resource `id` of `module`; throws std::out_of_range when missing.
+// The dialog resource `id` of `module`, which may be loaded as a data file.
 Dialog DialogResource(HMODULE module, UINT id);

@@ -1,13 +1,10 @@
-// The resource language chosen when the applet is loaded.  The German* tests
-// need a process with a German interface language (CTest's win_german entry
-// runs them under a German Unix locale); every other test here runs in the
-// ordinary English process.
+// The resource language chosen when the applet is loaded.  This test needs a
+// process with a German interface language: CTest's win_german entry runs it
+// under a German Unix locale, apart from the ordinary English process.
 
 #include <gtest/gtest.h>
 
-#include "ModuleResources.h"
 #include "TestSupport.h"
-
 
 #include <string>
 
@@ -16,20 +13,11 @@ namespace {
 constexpr wchar_t kGermanLibrary[] = L"QuorvelCplde-DE.dll";
 constexpr UINT kAppletNameText = 102;
 
-class GermanProcess : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(PRIMARYLANGID(GetUserDefaultUILanguage()), LANG_GERMAN)
-            << "run the German tests under a German Unix locale (QUORVEL_LANG=de_DE.UTF-8)";
-        ASSERT_NE(GetFileAttributesW(BesideTestProgram(L"de-DE\\QuorvelCplde-DE.dll").c_str()),
-                  INVALID_FILE_ATTRIBUTES)
-            << "the German library is not built beside the applet";
-        ASSERT_EQ(GetModuleHandleW(kGermanLibrary), nullptr) << "another test kept it loaded";
-    }
-};
-
 // The library beside the applet titles the sheet and goes with the applet.
-TEST_F(GermanProcess, TheGermanLibraryBesideTheAppletTitlesTheSheetAndGoesWithIt) {
+TEST(GermanProcess, TheGermanLibraryBesideTheAppletTitlesTheSheetAndGoesWithIt) {
+    ASSERT_EQ(PRIMARYLANGID(GetUserDefaultUILanguage()), LANG_GERMAN)
+        << "run the German tests under a German Unix locale (QUORVEL_LANG=de_DE.UTF-8)";
+    ASSERT_EQ(GetModuleHandleW(kGermanLibrary), nullptr) << "another test kept it loaded";
     {
         LoadedApplet applet;
         auto runModal = applet.export_<void(WINAPI*)(HWND)>("CPlDevPropRunModal");

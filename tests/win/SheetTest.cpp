@@ -79,36 +79,32 @@ TEST_F(SheetTest, AddsAudioVideoOnlyWhenTheMachineSaysExactlyOne) {
     }
 }
 
-TEST_F(SheetTest, WithoutAParentTheActiveWindowOwnsTheSheet) {
-    HWND active = CreateWindowExW(0, L"Static", L"active", WS_OVERLAPPEDWINDOW, 100, 100, 300, 200,
+// Without a parent the active window owns the sheet, which is centred over
+// it while it is visible and over the work area otherwise.
+TEST_F(SheetTest, IsOwnedByTheActiveWindowAndCentredOverAVisibleParentOrTheWorkArea) {
+    HWND active = CreateWindowExW(0, L"Static", L"active", WS_OVERLAPPEDWINDOW, 200, 150, 500, 420,
                                   nullptr, nullptr, nullptr, nullptr);
     ShowWindow(active, SW_SHOWNORMAL);
     SetActiveWindow(active);
     ASSERT_EQ(GetActiveWindow(), active);
     HWND owner = nullptr;
-    RunSheet(applet, [&](HWND sheet) { owner = GetWindow(sheet, GW_OWNER); });
+    RECT activeRect{}, sheetRect{};
+    GetWindowRect(active, &activeRect);
+    RunSheet(applet, [&](HWND sheet) {
+        owner = GetWindow(sheet, GW_OWNER);
+        GetWindowRect(sheet, &sheetRect);
+    });
     EXPECT_EQ(owner, active);
-    DestroyWindow(active);
-}
+    EXPECT_NEAR(Centre(sheetRect).x, Centre(activeRect).x, 1);
+    EXPECT_NEAR(Centre(sheetRect).y, Centre(activeRect).y, 1);
 
-TEST_F(SheetTest, IsCentredOverAVisibleParentAndOnTheWorkAreaOtherwise) {
-    HWND parent = CreateWindowExW(0, L"Static", L"owner", WS_OVERLAPPEDWINDOW, 200, 150, 500, 420,
-                                  nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(parent, nullptr);
-    ShowWindow(parent, SW_SHOWNORMAL);
-    RECT parentRect{}, sheetRect{};
-    GetWindowRect(parent, &parentRect);
-    RunSheet(applet, [&](HWND sheet) { GetWindowRect(sheet, &sheetRect); }, parent);
-    EXPECT_NEAR(Centre(sheetRect).x, Centre(parentRect).x, 1);
-    EXPECT_NEAR(Centre(sheetRect).y, Centre(parentRect).y, 1);
-
-    ShowWindow(parent, SW_HIDE);
+    ShowWindow(active, SW_HIDE);
     RECT workArea{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
-    RunSheet(applet, [&](HWND sheet) { GetWindowRect(sheet, &sheetRect); }, parent);
+    RunSheet(applet, [&](HWND sheet) { GetWindowRect(sheet, &sheetRect); }, active);
     EXPECT_NEAR(Centre(sheetRect).x, Centre(workArea).x, 1);
     EXPECT_NEAR(Centre(sheetRect).y, Centre(workArea).y, 1);
-    DestroyWindow(parent);
+    DestroyWindow(active);
 }
 
 }  // namespace

@@ -7,9 +7,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 std::wstring BesideTestProgram(const wchar_t* fileName) {
@@ -100,14 +97,6 @@ void PressOk(HWND sheet) {
 HWND ShowPage(HWND sheet, int index) {
     PropSheet_SetCurSel(sheet, nullptr, index);
     return PropSheet_GetCurrentPageHwnd(sheet);
-}
-
-void ClickLink(HWND page, int id) {
-    NMLINK click{};
-    click.hdr.hwndFrom = GetDlgItem(page, id);
-    click.hdr.idFrom = static_cast<UINT_PTR>(id);
-    click.hdr.code = NM_CLICK;
-    SendMessageW(page, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&click));
 }
 
 ListCells ListRows(HWND list) {
@@ -205,27 +194,15 @@ LRESULT SendDeviceChange(WPARAM event, const GUID& interfaceClass, DWORD deviceT
                         reinterpret_cast<LPARAM>(&device));
 }
 
-std::wstring RecordShellOpens(std::initializer_list<const char16_t*> classes) {
-    std::wstring log = BesideTestProgram(L"shell-opened.txt");
-    DeleteFileW(log.c_str());
-    // The prefix's own command interpreter appends each path as a line.
-    const std::wstring command = L"cmd.exe /c echo %1>>\"" + log + L"\"";
-    for (const char16_t* fileClass : classes) {
-        std::u16string key = u"Software\\Classes\\" + std::u16string(fileClass) + u"\\shell\\open\\command";
-        SetRegistryString(HKEY_LOCAL_MACHINE, key.c_str(), u"", command);
-    }
-    return log;
+std::span<const BYTE> ResourceBytes(HMODULE module, LPCWSTR type, LPCWSTR name) {
+    HRSRC info = FindResourceW(module, name, type);
+    HGLOBAL loaded = info ? LoadResource(module, info) : nullptr;
+    auto* data = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
+    return data ? std::span<const BYTE>(data, SizeofResource(module, info)) : std::span<const BYTE>();
 }
 
-std::string RecordedOpens(const std::wstring& log, size_t count) {
-    std::string lines;
-    WaitUntil([&] {
-        std::ifstream file{std::filesystem::path(log)};
-        std::stringstream text;
-        text << file.rdbuf();
-        lines = text.str();
-        std::erase(lines, '\r');
-        return static_cast<size_t>(std::count(lines.begin(), lines.end(), '\n')) >= count;
-    });
-    return lines;
+std::wstring StringResource(HMODULE module, UINT id) {
+    const wchar_t* text = nullptr;
+    int length = LoadStringW(module, id, reinterpret_cast<LPWSTR>(&text), 0);
+    return length > 0 ? std::wstring(text, length) : std::wstring();
 }

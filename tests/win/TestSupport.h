@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <functional>
+#include <span>
 #include <string>
 #include <thread>
 #include <vector>
@@ -93,8 +94,6 @@ void Click(HWND page, int id);
 void PressOk(HWND sheet);
 // Switches the sheet to the page at `index` and returns its window.
 HWND ShowPage(HWND sheet, int index);
-// Clicks a link control the way the control tells its page.
-void ClickLink(HWND page, int id);
 
 // Every cell of a list view of this process, row by row.
 using ListCells = std::vector<std::vector<std::wstring>>;
@@ -109,12 +108,11 @@ HWND FindDialogByCaption(const std::wstring& caption);
 // box with OK and returns its message.
 std::wstring AnswerMessageBox(const std::wstring& caption, const std::function<void()>& whileShown = {});
 
-// Makes the shell's "open" of the given file classes log the path it was
-// asked to open instead; returns the log's path (emptied).
-std::wstring RecordShellOpens(std::initializer_list<const char16_t*> classes);
-// The paths recorded so far, once there are `count` of them (or the wait
-// gave up), one per line.
-std::string RecordedOpens(const std::wstring& log, size_t count);
+// Resources of a module, which may be loaded as a data file: the bytes of
+// one (empty when missing), and one text of the string table (empty when it
+// has none).
+std::span<const BYTE> ResourceBytes(HMODULE module, LPCWSTR type, LPCWSTR name);
+std::wstring StringResource(HMODULE module, UINT id);
 
 // Registry set-up of the test prefix.
 void DeleteRegistryTree(HKEY root, const char16_t* path);
