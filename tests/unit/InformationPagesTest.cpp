@@ -7,6 +7,7 @@
 #include "pages/CDevSCMSSettings.h"
 #include "pages/CDeviceBthServices.h"
 #include "pages/CDeviceHardwareProps.h"
+#include "settings/RadioSettings.h"
 
 namespace {
 
@@ -100,6 +101,15 @@ TEST_F(ServicesPageTest, WithoutTheStackOrItsNameTheUnavailableTextsShow) {
 }
 
 using AudioVideoPageTest = PageTest<CDevSCMSSettings>;
+
+// The sheet adds the page only when the machine says exactly 1.
+TEST_F(AudioVideoPageTest, IsAddedOnlyWhenTheMachineSaysExactlyOne) {
+    EXPECT_FALSE(IsScmstSupported(registry)) << "no key";
+    for (std::uint32_t value : {0u, 2u, 1u}) {
+        registry.PutDword(kMachine, sys::kMachineDefaultKey, sys::kIsScmstSupported, value);
+        EXPECT_EQ(IsScmstSupported(registry), value == 1) << value;
+    }
+}
 
 // Every apply passes the box to the stack, changed or not and whatever the
 // stack's availability says.

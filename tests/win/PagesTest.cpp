@@ -168,7 +168,7 @@ TEST_F(PagesTest, AFreshPimUserGetsEverySwitchAndApplySendsTheBoxesAsTheyStand) 
     Run(kPim, [&](HWND sheet, HWND page) {
         for (int id : {IDC_PIM_ALLOW_SEND, IDC_PIM_BUSINESS_CARDS, IDC_PIM_CALENDAR, IDC_PIM_EMAIL, IDC_PIM_NOTES,
                        IDC_PIM_ATTACHMENTS})
-            allTicked = allTicked && IsTicked(page, id);
+            allTicked = allTicked && IsDlgButtonChecked(page, id) == BST_CHECKED;
         Click(page, IDC_PIM_ALLOW_SEND);
         itemsDisabled = !IsWindowEnabled(GetDlgItem(page, IDC_PIM_NOTES));
         PressOk(sheet);

@@ -1,5 +1,4 @@
-// The real settings sheet: its tabs, caption, icon, owner and placement, and
-// what runs leave behind.
+// The real settings sheet: its tabs, caption, icon, owner and placement.
 
 #include <gtest/gtest.h>
 
@@ -62,21 +61,6 @@ TEST_F(SheetTest, ShowsSixTabsTitledWithIcon215AndNoContextHelp) {
     EXPECT_EQ(style & DS_CONTEXTHELP, 0);
     EXPECT_EQ(exStyle & WS_EX_CONTEXTHELP, 0);
     EXPECT_EQ(shown, icon(215));
-}
-
-TEST_F(SheetTest, AddsAudioVideoOnlyWhenTheMachineSaysExactlyOne) {
-    for (DWORD value : {0u, 2u, 1u}) {
-        SetRegistryDword(HKEY_LOCAL_MACHINE, sys::kMachineDefaultKey, sys::kIsScmstSupported, value);
-        std::vector<std::wstring> tabs;
-        RunSheet(applet, [&](HWND sheet) { tabs = TabTexts(sheet); });
-        if (value == 1) {
-            ASSERT_EQ(tabs.size(), 7u);
-            EXPECT_EQ(tabs[5], L"Audio/Video");
-            EXPECT_EQ(tabs[6], L"PIM Settings");
-        } else {
-            EXPECT_EQ(tabs.size(), 6u) << "IsScmstSupported = " << value;
-        }
-    }
 }
 
 // Without a parent the active window owns the sheet, which is centred over

@@ -85,8 +85,6 @@ bool WaitUntil(const std::function<bool()>& condition) {
     return true;
 }
 
-bool IsTicked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
-
 void Click(HWND page, int id) { SendMessageW(GetDlgItem(page, id), BM_CLICK, 0, 0); }
 
 void PressOk(HWND sheet) {

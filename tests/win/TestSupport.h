@@ -88,7 +88,6 @@ std::wstring WindowText(HWND window);
 bool WaitUntil(const std::function<bool()>& condition);
 
 // Page controls, as a user works them.
-bool IsTicked(HWND page, int id);
 void Click(HWND page, int id);
 // Presses OK and waits for the sheet to close.
 void PressOk(HWND sheet);
