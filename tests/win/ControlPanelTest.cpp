@@ -42,9 +42,13 @@ TEST_F(ControlPanelTest, InquireFillsTheItemDescriptionForItemZeroOnly) {
 // text when started without parameters and goes on to CPL_DBLCLK only when
 // the answer is 0; a text names the zero-based start page.
 TEST_F(ControlPanelTest, DoubleClickAndStartWithTextRunTheSheetForItemZeroOnly) {
-    EXPECT_EQ(Send(CPL_DBLCLK, 1), 1);
-    EXPECT_EQ(Send(CPL_STARTWPARMSW, 0, 0), 0);
-    EXPECT_EQ(Send(CPL_STARTWPARMSW, 1, reinterpret_cast<LPARAM>(L"2")), 0);
+    {
+        SheetWatcher watcher;  // closes a sheet that opens by mistake, so the test fails instead of hanging
+        EXPECT_EQ(Send(CPL_DBLCLK, 1), 1);
+        EXPECT_EQ(Send(CPL_STARTWPARMSW, 0, 0), 0);
+        EXPECT_EQ(Send(CPL_STARTWPARMSW, 1, reinterpret_cast<LPARAM>(L"2")), 0);
+        EXPECT_FALSE(watcher.SawSheet());
+    }
     EXPECT_EQ(StubLog(), "");
 
     const struct {
