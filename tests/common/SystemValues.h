@@ -8,6 +8,7 @@
 namespace sys {
 
 // Keys (the case of "SOFTWARE" and "Software" is part of the interface).
+inline constexpr char16_t kMakerTree[] = u"Software\\Velmora";  // all of the maker's keys, in either root
 inline constexpr char16_t kUserProductKey[] = u"Software\\Velmora\\Quorvel";
 inline constexpr char16_t kUserDefaultKey[] = u"Software\\Velmora\\Quorvel\\Default";
 inline constexpr char16_t kUserNotificationsKey[] = u"Software\\Velmora\\Quorvel\\Notifications";

@@ -1,10 +1,9 @@
 #include "DialogTemplate.h"
 
-#include <commctrl.h>
-
 #include <cwctype>
 
 #include "TestSupport.h"
+#include "win32/ActivationContext.h"
 
 namespace {
 
@@ -15,38 +14,13 @@ std::wstring UpperClassName(HWND window) {
     return name;
 }
 
-// The applet's manifest, read from its file, selects the link and list view
-// classes of Common Controls 6; they are registered once for the process.
-HANDLE AppletContext() {
-    static const std::wstring applet = BesideTestProgram(L"QuorvelCpl.dll");
-    static const HANDLE context = [] {
-        ACTCTXW request{};
-        request.cbSize = sizeof request;
-        request.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
-        request.lpSource = applet.c_str();
-        request.lpResourceName = MAKEINTRESOURCEW(2);
-        HANDLE made = CreateActCtxW(&request);
-        ULONG_PTR cookie = 0;
-        if (made != INVALID_HANDLE_VALUE && ActivateActCtx(made, &cookie)) {
-            using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-            auto init = reinterpret_cast<InitFn>(
-                reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"comctl32.dll"), "InitCommonControlsEx")));
-            INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LINK_CLASS | ICC_LISTVIEW_CLASSES};
-            if (init) init(&classes);
-            DeactivateActCtx(0, cookie);
-        }
-        return made;
-    }();
-    return context;
-}
-
 }  // namespace
 
 Dialog DialogResource(HMODULE module, UINT id) {
     Dialog dialog{};
     auto bytes = ResourceBytes(module, RT_DIALOG, MAKEINTRESOURCEW(id));
-    ULONG_PTR cookie = 0;
-    if (bytes.empty() || !ActivateActCtx(AppletContext(), &cookie)) return dialog;
+    ScopedAppletContext context;
+    if (bytes.empty() || !context.Active()) return dialog;
     // Pages are child dialogs: they need a parent.
     HWND parent = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     HWND window = CreateDialogIndirectParamW(
@@ -68,6 +42,5 @@ Dialog DialogResource(HMODULE module, UINT id) {
         DestroyWindow(window);
     }
     DestroyWindow(parent);
-    DeactivateActCtx(0, cookie);
     return dialog;
 }

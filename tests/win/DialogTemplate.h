@@ -1,7 +1,7 @@
 #pragma once
 // A dialog template as the system builds it: the dialog is created, hidden,
-// under the applet's Common Controls 6 context (as the applet creates its
-// pages), read and destroyed.  A template the system cannot build, such as
+// under the applet's own Common Controls 6 context (the shell's, over the
+// module a ShellOnApplet names), read and destroyed.  A template the system cannot build, such as
 // one naming an unregistered control class, gives no controls.
 
 #include <windows.h>

@@ -20,7 +20,7 @@ class PagesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         VmrStubReset();
-        for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) DeleteRegistryTree(root, u"Software\\Velmora");
+        for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) DeleteRegistryTree(root, sys::kMakerTree);
         SetRegistryString(HKEY_CURRENT_USER, sys::kUserProductKey, u"", L"");
     }
     // Runs the sheet with `drive` acting on the page at `tab`.

@@ -1,6 +1,6 @@
 // Properties of the resources that the code and the language libraries rely
-// on, checked in the built files (loaded as data, so no code of theirs runs):
-// every text, template and icon that resource.h names exists in every
+// on, checked in the built files (loaded as data; the applet is also loaded
+// for the manifest its dialogs are built under): every text, template and icon that resource.h names exists in every
 // language, the languages agree wherever the code depends on it, and the
 // texts that name registry keys are the system's keys.
 #include <gtest/gtest.h>
@@ -62,6 +62,9 @@ protected:
     }
     std::vector<HMODULE> languages_;
     HMODULE english_ = nullptr, german_ = nullptr;
+    // The applet's manifest, under which its dialogs are built.
+    LoadedApplet applet_;
+    ShellOnApplet shell_{applet_};
 };
 
 TEST_F(Resources, EveryLanguageHasEveryNamedTextAndIcon) {

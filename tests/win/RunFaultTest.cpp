@@ -11,7 +11,6 @@
 
 #include <string>
 
-#include "win32/Module.h"
 #include "win32/Win32Registry.h"
 #include "win32/Win32SheetRun.h"
 #include "win32/Win32Stack.h"
@@ -43,46 +42,45 @@ private:
 
 TEST(RunFaults, AFaultInTheFillOrInAnApplyEndsTheRunAndLeavesNothingBehind) {
     LoadedApplet applet;
-    // The shell linked into this program takes its templates, texts and
-    // manifest from the applet's file, as the applet's own shell does.
-    TheModule().SetInstance(applet.module());
-    // The Audio/Video page applies after the General page, unless that failed.
-    SetRegistryDword(HKEY_LOCAL_MACHINE, sys::kMachineDefaultKey, sys::kIsScmstSupported, 1);
-    const struct {
-        const char* where;
-        const char* stackOperation;
-    } faults[] = {
-        {"nowhere", ""},
-        {"the registration", "RegisterApplication"},
-        {"a stack read after the window exists", "GetDeviceFriendlyName"},
-        {"the General page's apply", "SetHighSpeedStatus"},
-    };
-    for (const auto& fault : faults) {
-        SCOPED_TRACE(fault.where);
-        VmrStubReset();
-        FaultingStack stack(fault.stackOperation);
-        Win32Registry registry;
-        bool completed = false;
-        {
-            SheetWatcher watcher([](HWND sheet) {
-                PropSheet_SetCurSel(sheet, nullptr, 5);
-                PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
-                EXPECT_TRUE(WaitUntil([&] { return !IsWindow(sheet); })) << "the sheet stayed open";
-            });
-            completed = RunSettingsSheet(stack, registry, nullptr, 0);
+    {
+        ShellOnApplet shell(applet);
+        // The Audio/Video page applies after the General page, unless that failed.
+        SetRegistryDword(HKEY_LOCAL_MACHINE, sys::kMachineDefaultKey, sys::kIsScmstSupported, 1);
+        const struct {
+            const char* where;
+            const char* stackOperation;
+        } faults[] = {
+            {"nowhere", ""},
+            {"the registration", "RegisterApplication"},
+            {"a stack read after the window exists", "GetDeviceFriendlyName"},
+            {"the General page's apply", "SetHighSpeedStatus"},
+        };
+        for (const auto& fault : faults) {
+            SCOPED_TRACE(fault.where);
+            VmrStubReset();
+            FaultingStack stack(fault.stackOperation);
+            Win32Registry registry;
+            bool completed = false;
+            {
+                SheetWatcher watcher([](HWND sheet) {
+                    PropSheet_SetCurSel(sheet, nullptr, 5);
+                    PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+                    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(sheet); })) << "the sheet stayed open";
+                });
+                completed = RunSettingsSheet(stack, registry, nullptr, 0);
+            }
+            EXPECT_EQ(completed, std::string(fault.where) == "nowhere");
+            EXPECT_EQ(StubLog().find("BtSetSCMSTValue") != std::string::npos, completed) << "applied past a fault";
+            EXPECT_EQ(VmrStubGetState("registered"), 0);
+            EXPECT_EQ(VmrStubGetState("obexRegistered"), 0);
+            EXPECT_EQ(FindWindowW(Wide(sys::kNotificationWindowClass), nullptr), nullptr);
+            WNDCLASSEXW windowClass{};
+            windowClass.cbSize = sizeof windowClass;
+            EXPECT_FALSE(GetClassInfoExW(applet.module(), Wide(sys::kNotificationWindowClass), &windowClass))
+                << "the hidden window's class outlived the run";
+            EXPECT_LE(DrainQuitMessages(), 1);
         }
-        EXPECT_EQ(completed, std::string(fault.where) == "nowhere");
-        EXPECT_EQ(StubLog().find("BtSetSCMSTValue") != std::string::npos, completed) << "applied past a fault";
-        EXPECT_EQ(VmrStubGetState("registered"), 0);
-        EXPECT_EQ(VmrStubGetState("obexRegistered"), 0);
-        EXPECT_EQ(FindWindowW(Wide(sys::kNotificationWindowClass), nullptr), nullptr);
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        EXPECT_FALSE(GetClassInfoExW(applet.module(), Wide(sys::kNotificationWindowClass), &windowClass))
-            << "the hidden window's class outlived the run";
-        EXPECT_LE(DrainQuitMessages(), 1);
     }
-    TheModule().SetInstance(nullptr);
     DeleteRegistryTree(HKEY_LOCAL_MACHINE, sys::kMachineProductTree);
 
     // And the applet runs again in this process.

@@ -12,6 +12,7 @@
 
 #include "SystemValues.h"
 #include "VmrStubControl.h"
+#include "win32/Module.h"
 #include "win32/WideText.h"
 
 // A file in the folder of the test program, where the build puts the applet
@@ -37,6 +38,17 @@ public:
 
 private:
     HMODULE module_;
+};
+
+// Points the Win32 shell linked into this program at the applet's module for
+// the life of the object: the shell then takes its templates, texts and
+// manifest from the applet's file, as the applet's own shell does.
+class ShellOnApplet {
+public:
+    explicit ShellOnApplet(const LoadedApplet& applet) { TheModule().SetInstance(applet.module()); }
+    ~ShellOnApplet() { TheModule().SetInstance(nullptr); }
+    ShellOnApplet(const ShellOnApplet&) = delete;
+    ShellOnApplet& operator=(const ShellOnApplet&) = delete;
 };
 
 using CPlAppletFn = LONG(APIENTRY*)(HWND, UINT, LPARAM, LPARAM);
