@@ -1,16 +1,25 @@
 # Language resource libraries and help topics, placed where the applet looks
 # for them: <bin>\<tag>\QuorvelCpl<tag>.dll and <bin>\HelpFiles\<tag>\.
+# Each library's script is <tag>/QuorvelCpl<tag>.rc beside this file; the
+# installer takes the same list.
+set(QUORVEL_LANGUAGES de-DE fr-FR es-ES ja-JP he-IL)
+set_property(GLOBAL PROPERTY QUORVEL_LANGUAGES ${QUORVEL_LANGUAGES})
 
-# German.
-add_resource_library(QuorvelCpl_de-DE ${CMAKE_CURRENT_LIST_DIR}/de-DE/QuorvelCplde-DE.rc)
-set_target_properties(QuorvelCpl_de-DE PROPERTIES
-  OUTPUT_NAME QuorvelCplde-DE
-  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/de-DE)
-# The script pulls in files that CMake does not scan for.
-file(GLOB GERMAN_RES_DEPENDS CONFIGURE_DEPENDS
-  ${CMAKE_CURRENT_LIST_DIR}/de-DE/*.rc ${CMAKE_CURRENT_LIST_DIR}/icons/*.ico)
-set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/de-DE/QuorvelCplde-DE.rc
-  PROPERTIES OBJECT_DEPENDS "${GERMAN_RES_DEPENDS};${CMAKE_CURRENT_LIST_DIR}/resource.h;${CMAKE_CURRENT_LIST_DIR}/icons.rc")
+# The scripts pull in files that CMake does not scan for.
+set(SHARED_RES_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/resource.h ${CMAKE_CURRENT_LIST_DIR}/icons.rc)
+file(GLOB ICON_FILES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/icons/*.ico)
+set(LANGUAGE_TARGETS "")
+foreach(tag IN LISTS QUORVEL_LANGUAGES)
+  set(script ${CMAKE_CURRENT_LIST_DIR}/${tag}/QuorvelCpl${tag}.rc)
+  add_resource_library(QuorvelCpl_${tag} ${script})
+  set_target_properties(QuorvelCpl_${tag} PROPERTIES
+    OUTPUT_NAME QuorvelCpl${tag}
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/${tag})
+  file(GLOB parts CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/${tag}/*.rc)
+  set_source_files_properties(${script} PROPERTIES
+    OBJECT_DEPENDS "${parts};${ICON_FILES};${SHARED_RES_DEPENDS}")
+  list(APPEND LANGUAGE_TARGETS QuorvelCpl_${tag})
+endforeach()
 
 # Help topics, one folder per language tag.
 set(HELP_SOURCE_DIR ${PROJECT_SOURCE_DIR}/help)
@@ -20,4 +29,4 @@ add_custom_target(QuorvelCpl_help
   DEPENDS ${HELP_FILES}
   COMMENT "Copying the help topics to bin/HelpFiles")
 
-add_dependencies(QuorvelCpl QuorvelCpl_de-DE QuorvelCpl_help)
+add_dependencies(QuorvelCpl ${LANGUAGE_TARGETS} QuorvelCpl_help)
