@@ -5,6 +5,11 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib/common.sh"
 wine_env "${QUORVEL_WIN_BUILD:?QUORVEL_WIN_BUILD names the win64 build folder}"
+# A test that needs a prefix nobody has used yet gets it made anew.
+if [ "${QUORVEL_FRESH_PREFIX:-}" = 1 ]; then
+  wineserver -k 2>/dev/null || true
+  rm -rf "$WINEPREFIX" "$WINEPREFIX.lock"
+fi
 wine_prefix_ready
 # Wine takes the interface language from the Unix locale, so a test that runs
 # the applet in another language names that locale for this one process (after

@@ -192,11 +192,11 @@ long Register(IRegistry& registry, RegistryRoot root, const std::u16string& pare
     }
     {
         RegKey opened(registry);
-        if (!opened.Create(root, path.c_str(), reg::kReadWrite)) return kScriptWriteFailed;
+        if (!opened.Create(root, path.c_str(), reg::kReadWrite)) return RegistryResult(opened.LastResult());
         if (key.defaultValue && !opened.WriteString(nullptr, *key.defaultValue))
-            return kScriptWriteFailed;
+            return RegistryResult(opened.LastResult());
         for (const auto& [name, text] : key.values)
-            if (!opened.WriteString(name.c_str(), text)) return kScriptWriteFailed;
+            if (!opened.WriteString(name.c_str(), text)) return RegistryResult(opened.LastResult());
     }
     for (const ScriptKey& subkey : key.subkeys)
         if (long result = Register(registry, root, path, subkey); result != 0) return result;
@@ -246,4 +246,12 @@ long ApplyRegistryScript(IRegistry& registry, const RegistryScript& script, bool
     // A registration that failed half-way is taken back as far as it went.
     if (result != 0 && registering) ApplyRegistryScript(registry, script, false);
     return result;
+}
+
+long ApplyRegistrationScript(IRegistry& registry, std::u16string_view text,
+                             const ScriptReplacements& replacements, bool registering) {
+    if (text.empty()) return kScriptMissing;
+    auto script = ParseRegistryScript(text, replacements);
+    if (!script) return kScriptMalformed;
+    return script->empty() ? kScriptMissing : ApplyRegistryScript(registry, *script, registering);
 }

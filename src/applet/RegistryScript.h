@@ -40,11 +40,20 @@ std::optional<RegistryScript> ParseRegistryScript(std::u16string_view text,
 
 // HRESULTs of applying a script.
 inline constexpr long kScriptMalformed = static_cast<long>(0x80020009);    // DISP_E_EXCEPTION
-inline constexpr long kScriptWriteFailed = static_cast<long>(0x80004005);  // E_FAIL
-long RegistryResult(long win32Error);  // HRESULT_FROM_WIN32
+// A module without its script (or with one that names no key) would register
+// nothing and say it had: ERROR_RESOURCE_DATA_NOT_FOUND.
+inline constexpr long kScriptMissing = static_cast<long>(0x80070714);
+// A refused registry operation gives its own error (access denied reads as
+// access denied): HRESULT_FROM_WIN32.
+long RegistryResult(long win32Error);
 
 // Registering creates the keys and writes the values; a failure undoes what
 // was done by unregistering the script.  Unregistering deletes every key not
 // marked NoRemove, with its subkeys, and the named values of the NoRemove
 // keys; keys that are not there are no failure.  Returns S_OK or the failure.
 long ApplyRegistryScript(IRegistry& registry, const RegistryScript& script, bool registering);
+
+// The script text as the module carries it: refused when it is missing,
+// empty or malformed, else applied.
+long ApplyRegistrationScript(IRegistry& registry, std::u16string_view text,
+                             const ScriptReplacements& replacements, bool registering);

@@ -77,20 +77,11 @@ void CFtpFileSharingDlg::ShowError(IDialogView& view, unsigned text, MessageOwne
                      kMessageError);
 }
 
-bool CFtpFileSharingDlg::CheckFolder(IDialogView& view, std::u16string_view path) {
-    switch (::CheckFolder(services_.files, path)) {
-    case FolderVerdict::Accepted:
-        return true;
-    case FolderVerdict::NotAFolder:
-        ShowError(view, IDS_PATH_IS_FILE);
-        return false;
-    case FolderVerdict::NotWritable:
-        ShowError(view, IDS_FOLDER_NOT_WRITABLE);
-        return false;
-    case FolderVerdict::Missing:
-        break;
-    }
-    return false;
+FolderVerdict CFtpFileSharingDlg::CheckFolder(IDialogView& view, std::u16string_view path) {
+    FolderVerdict verdict = ::CheckFolder(services_.files, path);
+    if (verdict == FolderVerdict::NotAFolder) ShowError(view, IDS_PATH_IS_FILE);
+    if (verdict == FolderVerdict::NotWritable) ShowError(view, IDS_FOLDER_NOT_WRITABLE);
+    return verdict;
 }
 
 // The imaging folder is stored at once and survives Cancel; the exchange
@@ -99,7 +90,7 @@ void CFtpFileSharingDlg::Browse(IDialogView& view, Folder& folder) {
     IControlView& edit = view.Control(folder.edit);
     auto chosen = view.FolderShell().BrowseForFolder(services_.strings.Load(IDS_BROWSE_TITLE).view(),
                                                      edit.GetText().view());
-    if (!chosen || !CheckFolder(view, chosen->view())) return;
+    if (!chosen || CheckFolder(view, chosen->view()) != FolderVerdict::Accepted) return;
     edit.SetText(chosen->view());
     if (&folder == &exchange_)
         info_->SetExchangeFolderPath(chosen->view());
@@ -110,22 +101,30 @@ void CFtpFileSharingDlg::Browse(IDialogView& view, Folder& folder) {
 
 void CFtpFileSharingDlg::Open(IDialogView& view, const Folder& folder, MessageOwner owner) {
     Text260 path = view.Control(folder.edit).GetText();
-    if (CheckFolder(view, path.view()))
+    if (CheckFolder(view, path.view()) == FolderVerdict::Accepted)
         view.FolderShell().OpenFolder(path.view());
     else
         ShowError(view, IDS_INVALID_FOLDER_PATH, owner);
 }
 
 // A folder nobody has chosen yet (empty now and when the page opened) is no
-// reason to keep the sheet open; one the user emptied is, and says so.
+// reason to keep the sheet open.  A missing folder typed by the user is
+// refused without a word and the saved path comes back.  A box the user
+// emptied, or one still holding the folder the page opened with that has
+// since gone (deleted, a drive removed), would refuse every OK the same way
+// with the user none the wiser: those say why and put the user in the box.
 bool CFtpFileSharingDlg::CheckEdit(IDialogView& view, const Folder& folder) {
     IControlView& edit = view.Control(folder.edit);
     Text260 text = edit.GetText();
     if (text.empty() && folder.saved.empty()) return true;
-    bool accepted = !text.empty() && CheckFolder(view, text.view());
-    if (text.empty()) ShowError(view, IDS_INVALID_FOLDER_PATH);
-    if (!accepted) edit.SetText(folder.saved.view());
-    return accepted;
+    FolderVerdict verdict = text.empty() ? FolderVerdict::Missing : CheckFolder(view, text.view());
+    if (verdict == FolderVerdict::Accepted) return true;
+    edit.SetText(folder.saved.view());
+    if (text.empty() || (verdict == FolderVerdict::Missing && text.view() == folder.saved.view())) {
+        ShowError(view, IDS_INVALID_FOLDER_PATH);
+        edit.SelectAllAndFocus();
+    }
+    return false;
 }
 
 bool CFtpFileSharingDlg::OnApply(IDialogView& view) {

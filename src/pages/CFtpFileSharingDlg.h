@@ -28,8 +28,8 @@ private:
     };
 
     void EnableFolderControls(IDialogView& view, bool enabled);
-    // The folder check, showing why a folder is refused.
-    bool CheckFolder(IDialogView& view, std::u16string_view path);
+    // The folder check, showing why a folder is refused where it says.
+    FolderVerdict CheckFolder(IDialogView& view, std::u16string_view path);
     // Apply's check of an edit box: refused text is replaced by the saved path.
     bool CheckEdit(IDialogView& view, const Folder& folder);
     void Browse(IDialogView& view, Folder& folder);

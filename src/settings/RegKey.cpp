@@ -27,7 +27,8 @@ RegKey& RegKey::operator=(RegKey&& other) noexcept {
 bool RegKey::Open(RegistryRoot root, const char16_t* path, std::uint32_t access) {
     Close();
     RegistryHandle handle = 0;
-    if (registry_->OpenKey(root, path, access, &handle) != reg::kSuccess) return false;
+    lastResult_ = registry_->OpenKey(root, path, access, &handle);
+    if (lastResult_ != reg::kSuccess) return false;
     handle_ = handle;
     return true;
 }
@@ -35,7 +36,8 @@ bool RegKey::Open(RegistryRoot root, const char16_t* path, std::uint32_t access)
 bool RegKey::Create(RegistryRoot root, const char16_t* path, std::uint32_t access) {
     Close();
     RegistryHandle handle = 0;
-    if (registry_->CreateKey(root, path, access, &handle) != reg::kSuccess) return false;
+    lastResult_ = registry_->CreateKey(root, path, access, &handle);
+    if (lastResult_ != reg::kSuccess) return false;
     handle_ = handle;
     return true;
 }
@@ -108,11 +110,15 @@ bool RegKey::WriteBinary(const char16_t* name, std::string_view bytes) {
 }
 
 bool RegKey::DeleteValue(const char16_t* name) {
-    return IsOpen() && registry_->DeleteValue(handle_, name) == reg::kSuccess;
+    lastResult_ = IsOpen() ? registry_->DeleteValue(handle_, name) : reg::kInvalidParameter;
+    return lastResult_ == reg::kSuccess;
 }
 
 bool RegKey::Set(const char16_t* name, std::uint32_t type, const void* data, std::size_t size) {
-    if (!IsOpen() || size > std::numeric_limits<std::uint32_t>::max()) return false;
-    return registry_->SetValue(handle_, name, type, data, static_cast<std::uint32_t>(size)) ==
-           reg::kSuccess;
+    if (!IsOpen() || size > std::numeric_limits<std::uint32_t>::max()) {
+        lastResult_ = reg::kInvalidParameter;
+        return false;
+    }
+    lastResult_ = registry_->SetValue(handle_, name, type, data, static_cast<std::uint32_t>(size));
+    return lastResult_ == reg::kSuccess;
 }

@@ -59,9 +59,14 @@ public:
     bool WriteBinary(const char16_t* name, std::string_view bytes);
     bool DeleteValue(const char16_t* name);
 
+    // The registry's answer to the last open, create, write or delete, so
+    // that a caller can pass on why it failed.
+    long LastResult() const { return lastResult_; }
+
 private:
     bool Set(const char16_t* name, std::uint32_t type, const void* data, std::size_t size);
 
     IRegistry* registry_;
     RegistryHandle handle_ = 0;
+    long lastResult_ = reg::kSuccess;
 };

@@ -117,12 +117,17 @@ TEST_F(FileSharingPageTest, ApplyFailuresShowWhyAndKeepWhatTheyMust) {
         bool result;
         std::u16string exchangeAfter;
         bool passwordWritten;
+        bool boxSelected = false;
     } cases[] = {
         {"no user key", [this] { registry = MemoryRegistry(); }, {TextOf(IDS_SAVE_SHARING_FAILED)}, true, u"C:\\Share", false},
         {"exchange folder is a file", [&] { Control(IDC_EXCHANGE_FOLDER).text = file; },
          {TextOf(IDS_PATH_IS_FILE)}, false, u"C:\\Share", false},
         {"exchange folder emptied", [this] { Control(IDC_EXCHANGE_FOLDER).text = u""; },
-         {TextOf(IDS_INVALID_FOLDER_PATH)}, false, u"C:\\Share", false},
+         {TextOf(IDS_INVALID_FOLDER_PATH)}, false, u"C:\\Share", false, true},
+        {"a typed exchange folder that does not exist", [this] { Control(IDC_EXCHANGE_FOLDER).text = u"C:\\Gone"; },
+         {}, false, u"C:\\Share", false},
+        {"the saved exchange folder has gone", [this] { files.folders.erase(u"C:\\Share"); },
+         {TextOf(IDS_INVALID_FOLDER_PATH)}, false, u"C:\\Share", false, true},
         {"imaging folder is a file", [&] { Control(IDC_IMAGING_FOLDER).text = file; },
          {TextOf(IDS_PATH_IS_FILE)}, false, u"C:\\Share", false},
         {"server refuses the folder", [this] {
@@ -141,8 +146,10 @@ TEST_F(FileSharingPageTest, ApplyFailuresShowWhyAndKeepWhatTheyMust) {
              stack.results["ObexServersDeActivate"] = -1;
          }, {TextOf(IDS_DEACTIVATE_FAILED)}, true, u"C:\\Share", true},
     };
+    const auto folders = files.folders;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
+        files.folders = folders;
         registry = MemoryRegistry();
         registry.PutKey(kUser, sys::kFileSharingKey);
         stack = FakeStack();
@@ -153,6 +160,7 @@ TEST_F(FileSharingPageTest, ApplyFailuresShowWhyAndKeepWhatTheyMust) {
         EXPECT_EQ(page.OnApply(view), c.result);
         EXPECT_EQ(Messages(), c.messages);
         EXPECT_EQ(Control(IDC_EXCHANGE_FOLDER).text, c.exchangeAfter);
+        EXPECT_EQ(Control(IDC_EXCHANGE_FOLDER).focused, c.boxSelected ? 1 : 0);
         EXPECT_EQ(UserValue(sys::kTPassword).has_value(), c.passwordWritten);
         EXPECT_FALSE(UserValue(sys::kFtspath)) << "the folder was not accepted";
         EXPECT_EQ(UserValue(sys::kDisableObexServers), std::nullopt);

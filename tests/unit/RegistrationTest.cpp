@@ -36,9 +36,9 @@ TEST(RegistryScript, RefusesWhatItCannotParseWhole) {
 using ScriptApplyTest = RegistryTest;
 
 TEST_F(ScriptApplyTest, RegistersTheAppIdAndRemovesItAgainButNeverTheAppIdKey) {
-    const auto script = ParseRegistryScript(kScript, {{u"APPID", sys::kAppId}});
-    ASSERT_TRUE(script);
-    auto apply = [&](bool registering) { return ApplyRegistryScript(registry, *script, registering); };
+    auto apply = [&](bool registering, std::u16string_view text = kScript) {
+        return ApplyRegistrationScript(registry, text, {{u"APPID", sys::kAppId}}, registering);
+    };
     const std::u16string appIdKey = u"AppID\\" + std::u16string(sys::kAppId);
     registry.PutString(kClasses, u"AppID\\{Other}", u"", u"Other");
     for (int pass = 0; pass < 2; ++pass) EXPECT_EQ(apply(true), 0);
@@ -52,8 +52,13 @@ TEST_F(ScriptApplyTest, RegistersTheAppIdAndRemovesItAgainButNeverTheAppIdKey) {
     EXPECT_EQ(apply(false), 0) << "nothing left to remove is no failure";
 
     registry.RefuseCreate(kClasses, u"AppID\\QuorvelCpl.DLL");
-    EXPECT_NE(apply(true), 0);
+    EXPECT_EQ(apply(true), static_cast<long>(0x80070005)) << "access denied reads as access denied";
     EXPECT_FALSE(registry.HasKey(kClasses, appIdKey)) << "a failed registration is taken back";
+
+    // A module whose script is missing, names no key or cannot be read says so.
+    EXPECT_EQ(apply(true, u""), kScriptMissing);
+    EXPECT_EQ(apply(false, u" \n"), kScriptMissing);
+    EXPECT_EQ(apply(true, u"HKCR {"), kScriptMalformed);
 }
 
 using ControlPanelValuesTest = RegistryTest;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <vector>
 
 std::wstring BesideTestProgram(const wchar_t* fileName) {
@@ -37,15 +38,34 @@ std::wstring WindowText(HWND window) {
     return text;
 }
 
+// After `inspect` (or before the sheet shows) nothing else of this process
+// may be waiting for a user: such a window is answered, so the run goes on,
+// and fails the test with its text.  A run that still has not ended when the
+// watch runs out cannot be ended from here: the program stops with a failure
+// instead of hanging.
 SheetWatcher::SheetWatcher(std::function<void(HWND)> inspect, std::wstring caption)
     : inspect_(std::move(inspect)), caption_(std::move(caption)) {
     thread_ = std::thread([this] {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(3);
         HWND sheet = nullptr;
-        WaitUntil([&] { return stopped_ || (sheet = FindDialogByCaption(caption_)) != nullptr; });
-        if (!sheet) return;
-        sawSheet_ = true;
-        if (inspect_) inspect_(sheet);
-        PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        while (!stopped_) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                std::fprintf(stderr, "FAILED: the run did not end within three minutes; stopping the tests\n");
+                std::fflush(nullptr);
+                TerminateProcess(GetCurrentProcess(), 3);
+            }
+            if (!sawSheet_ && (sheet = FindDialogByCaption(caption_)) != nullptr) {
+                sawSheet_ = true;
+                if (inspect_) inspect_(sheet);
+                PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+            } else if (HWND other = FindOtherDialog(caption_)) {
+                ADD_FAILURE() << "a window the test did not expect: " << DialogDescription(other);
+                PostMessageW(other, WM_COMMAND, GetDlgItem(other, IDCANCEL) ? IDCANCEL : IDOK, 0);
+                WaitUntil([&] { return !IsWindowVisible(other); });
+                if (IsWindow(sheet)) PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+            }
+            Sleep(20);
+        }
     });
 }
 
@@ -115,34 +135,26 @@ void SelectListRow(HWND list, int row) {
     ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
-HWND FindDialogByCaption(const std::wstring& caption) {
-    struct Search {
-        const std::wstring* caption;
-        HWND found;
-    } search{&caption, nullptr};
+namespace {
+
+// The shown dialog boxes of this process (top-level windows of the dialog
+// class), until `stop` says it has found one.
+void ForEachShownDialog(const std::function<bool(HWND)>& stop) {
     EnumWindows(
         [](HWND window, LPARAM param) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(param);
             DWORD process = 0;
             GetWindowThreadProcessId(window, &process);
             wchar_t className[16] = {};
             GetClassNameW(window, className, 16);
-            if (process != GetCurrentProcessId() || !IsWindowVisible(window) ||
-                std::wstring(className) != L"#32770" || WindowText(window) != *search->caption)
+            if (process != GetCurrentProcessId() || !IsWindowVisible(window) || std::wstring(className) != L"#32770")
                 return TRUE;
-            search->found = window;
-            return FALSE;
+            return !(*reinterpret_cast<const std::function<bool(HWND)>*>(param))(window);
         },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+        reinterpret_cast<LPARAM>(&stop));
 }
 
 // A message box's message is the longest text among its static controls.
-std::wstring AnswerMessageBox(const std::wstring& caption, const std::function<void()>& whileShown) {
-    HWND box = nullptr;
-    EXPECT_TRUE(WaitUntil([&] { return (box = FindDialogByCaption(caption)) != nullptr; }))
-        << "no message box";
-    if (!box) return L"";
+std::wstring LongestStaticText(HWND box) {
     std::wstring longest;
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t className[16] = {};
@@ -150,10 +162,43 @@ std::wstring AnswerMessageBox(const std::wstring& caption, const std::function<v
         std::wstring text = WindowText(child);
         if (lstrcmpiW(className, L"Static") == 0 && text.size() > longest.size()) longest = text;
     }
+    return longest;
+}
+
+// A window's caption as the system keeps it, without a message to the
+// window's thread: the watcher polls while that thread runs the sheet.
+std::wstring Caption(HWND window) {
+    wchar_t text[512] = {};
+    InternalGetWindowText(window, text, 512);
+    return text;
+}
+
+}  // namespace
+
+HWND FindDialogByCaption(const std::wstring& caption) {
+    HWND found = nullptr;
+    ForEachShownDialog([&](HWND window) { return Caption(window) == caption && (found = window); });
+    return found;
+}
+
+HWND FindOtherDialog(const std::wstring& exceptCaption) {
+    HWND found = nullptr;
+    ForEachShownDialog([&](HWND window) { return Caption(window) != exceptCaption && (found = window); });
+    return found;
+}
+
+std::wstring DialogDescription(HWND box) { return L"\"" + WindowText(box) + L"\": " + LongestStaticText(box); }
+
+std::wstring AnswerMessageBox(const std::wstring& caption, const std::function<void()>& whileShown) {
+    HWND box = nullptr;
+    EXPECT_TRUE(WaitUntil([&] { return (box = FindDialogByCaption(caption)) != nullptr; }))
+        << "no message box";
+    if (!box) return L"";
+    std::wstring message = LongestStaticText(box);
     if (whileShown) whileShown();
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     WaitUntil([&] { return !IsWindow(box); });
-    return longest;
+    return message;
 }
 
 void DeleteRegistryTree(HKEY root, const char16_t* path) {

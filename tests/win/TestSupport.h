@@ -56,8 +56,9 @@ using CPlAppletFn = LONG(APIENTRY*)(HWND, UINT, LPARAM, LPARAM);
 // Watches for the settings sheet of this process on a helper thread, the way
 // a user would see it: once a sheet with `caption` is shown, runs `inspect` on
 // it (from the helper thread; cross-thread messages are fine) and then presses
-// Cancel.  Stops watching and joins on destruction, which comes after the run
-// has returned.
+// Cancel.  Any other dialog box shown outside `inspect` fails the test and is
+// answered; a run that does not end within minutes stops the program.  Stops
+// watching and joins on destruction, which comes after the run has returned.
 class SheetWatcher {
 public:
     explicit SheetWatcher(std::function<void(HWND sheet)> inspect = {},
@@ -115,6 +116,10 @@ void SelectListRow(HWND list, int row);
 // The shown dialog box of this process with this caption (a message box), or
 // null.
 HWND FindDialogByCaption(const std::wstring& caption);
+// A shown dialog box of this process with another caption, or null.
+HWND FindOtherDialog(const std::wstring& exceptCaption);
+// A dialog box's caption and message, for a failure report.
+std::wstring DialogDescription(HWND box);
 // Waits for the message box with this caption, runs `whileShown`, closes the
 // box with OK and returns its message.
 std::wstring AnswerMessageBox(const std::wstring& caption, const std::function<void()>& whileShown = {});

@@ -60,10 +60,11 @@ locale_listed() {
 }
 
 # The pinned Wine environment: a private prefix inside the build folder, no
-# debug chatter, no Mono/Gecko installers, and a fixed locale.
+# debug chatter, no Mono/Gecko installers, and a fixed locale.  QUORVEL_PREFIX
+# names a second prefix beside the first (wineprefix-<name>).
 wine_env() {
   local build_dir=$1
-  export WINEPREFIX="$build_dir/wineprefix"
+  export WINEPREFIX="$build_dir/wineprefix${QUORVEL_PREFIX:+-$QUORVEL_PREFIX}"
   export WINEARCH=win64
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="

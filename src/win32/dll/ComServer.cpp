@@ -45,8 +45,7 @@ std::string_view ScriptResource() {
 
 long ApplyScript(IRegistry& registry, bool registering) {
     SystemLocaleForThread systemLocale;
-    auto script = ParseRegistryScript(Utf8ToUtf16(ScriptResource()), {{u"APPID", kAppId}});
-    return script ? ApplyRegistryScript(registry, *script, registering) : kScriptMalformed;
+    return ApplyRegistrationScript(registry, Utf8ToUtf16(ScriptResource()), {{u"APPID", kAppId}}, registering);
 }
 
 long UpdateRegistration(bool registering) {
