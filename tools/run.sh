@@ -5,13 +5,26 @@
 # sheet speaks the caller's language where a language library exists for it,
 # for example
 #   LANG=de_DE.UTF-8 tools/run.sh
+# or the language of a tag, with its screenshots in screenshots/<tag>/:
+#   tools/run.sh --lang he-IL
 # and --dpi 144 shows it at 150% scaling (screenshots/dpi-144/).
 set -euo pipefail
 caller_lang=${LANG:-}
 dpi=96
-if [ "${1:-}" = "--dpi" ]; then dpi=${2:?--dpi needs a value such as 144}; fi
+tag=""
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib/common.sh"
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --dpi) dpi=${2:?--dpi needs a value such as 144}; shift 2 ;;
+    --lang)
+      tag=${2:?--lang needs a language tag such as fr-FR}
+      caller_lang=${QUORVEL_LANGUAGE_LOCALES[$tag]:-}
+      [ -n "$caller_lang" ] || { echo "No language library for $tag; there are: ${!QUORVEL_LANGUAGE_LOCALES[*]}" >&2; exit 2; }
+      shift 2 ;;
+    *) echo "usage: tools/run.sh [--lang TAG] [--dpi DPI]" >&2; exit 2 ;;
+  esac
+done
 ensure_packages
 cd "$QUORVEL_ROOT"
 
@@ -38,6 +51,7 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 shots="$QUORVEL_ROOT/screenshots"
+[ -z "$tag" ] || shots="$shots/$tag"
 [ "$dpi" = 96 ] || shots="$shots/dpi-$dpi"
 mkdir -p "$shots"
 export SHOTS=$shots

@@ -20,8 +20,8 @@ ctest --preset fuzz
 
 cmake --preset win64
 cmake --build --preset win64
-# The German tests run the applet under a German Unix locale.
-ensure_locale de_DE.UTF-8
+# The language tests run the applet under each language's Unix locale.
+for locale in "${QUORVEL_LANGUAGE_LOCALES[@]}"; do ensure_locale "$locale"; done
 wine_env "$QUORVEL_ROOT/build/win64"
 wine_prefix_ready
 # One display for the whole run.

@@ -1,5 +1,6 @@
 #include "win32/CPlPropSheet.h"
 
+#include <cstring>
 #include <utility>
 
 #include "applet/Centring.h"
@@ -21,13 +22,39 @@ thread_local CPlPropSheet* t_runningSheet = nullptr;
 
 constexpr wchar_t kSheetProperty[] = L"QuorvelCpl.CPlPropSheet";
 
-// Removes the context-help button from whichever template form the system is
-// about to use.
-void RemoveContextHelp(void* dialogTemplate) {
-    auto* words = static_cast<WORD*>(dialogTemplate);
-    bool extended = words[1] == 0xFFFF;
-    auto* style = reinterpret_cast<DWORD*>(static_cast<BYTE*>(dialogTemplate) + (extended ? 12 : 0));
-    *style &= ~static_cast<DWORD>(DS_CONTEXTHELP);
+// Where a dialog template keeps its style and its extended style, in either
+// form: DLGTEMPLATEEX (version, signature, help id, extended style, style) or
+// DLGTEMPLATE (style, extended style).
+struct TemplateStyleOffsets {
+    size_t style, extendedStyle;
+};
+TemplateStyleOffsets StyleOffsets(const void* dialogTemplate) {
+    bool extended = static_cast<const WORD*>(dialogTemplate)[1] == 0xFFFF;
+    return extended ? TemplateStyleOffsets{12, 8} : TemplateStyleOffsets{0, 4};
+}
+DWORD& TemplateDword(void* dialogTemplate, size_t offset) {
+    return *reinterpret_cast<DWORD*>(static_cast<BYTE*>(dialogTemplate) + offset);
+}
+
+// The system's sheet template, before the sheet is made from it: no
+// context-help button, and mirrored around mirrored pages.
+void AdaptSheetTemplate(void* dialogTemplate, bool mirrored) {
+    TemplateStyleOffsets offsets = StyleOffsets(dialogTemplate);
+    TemplateDword(dialogTemplate, offsets.style) &= ~static_cast<DWORD>(DS_CONTEXTHELP);
+    if (mirrored) TemplateDword(dialogTemplate, offsets.extendedStyle) |= WS_EX_LAYOUTRTL;
+}
+
+// A language that reads right to left ships its page templates mirrored; the
+// sheet around them, its title and its tabs follow the first page's.
+bool PagesAreMirrored() {
+    HINSTANCE module = TheModule().ResourceInstance();
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(IDD_GENERAL), RT_DIALOG);
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes || SizeofResource(module, found) < 16) return false;
+    DWORD extendedStyle = 0;
+    std::memcpy(&extendedStyle, static_cast<const BYTE*>(bytes) + StyleOffsets(bytes).extendedStyle, sizeof extendedStyle);
+    return (extendedStyle & WS_EX_LAYOUTRTL) != 0;
 }
 
 bool IsAdded(PageCondition condition, IRegistry& registry) {
@@ -76,6 +103,8 @@ void CPlPropSheet::AddPages(IRegistry& registry, const IStringTable& strings) {
         if (row.record) row.record->SetSheetInfo(info_);
     }
 
+    mirrored_ = PagesAreMirrored();
+    if (mirrored_) header_.dwFlags |= PSH_RTLREADING;
     title_ = strings.Load(IDS_APPLET_NAME);
     header_.dwFlags &= ~PSH_PROPTITLE;
     header_.pszCaption = Wide(title_.c_str());
@@ -105,7 +134,7 @@ INT_PTR CPlPropSheet::DoModal(HWND fallbackOwner) {
 int CALLBACK CPlPropSheet::SheetCallback(HWND window, UINT message, LPARAM lParam) noexcept {
     switch (message) {
     case PSCB_PRECREATE:
-        RemoveContextHelp(reinterpret_cast<void*>(lParam));
+        AdaptSheetTemplate(reinterpret_cast<void*>(lParam), t_sheetUnderCreation && t_sheetUnderCreation->mirrored_);
         return 1;
     case PSCB_INITIALIZED:
         if (CPlPropSheet* sheet = std::exchange(t_sheetUnderCreation, nullptr)) sheet->Subclass(window);

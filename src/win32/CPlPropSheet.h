@@ -1,7 +1,8 @@
 #pragma once
 // The settings sheet: owns the page objects and hands them to the system's
-// property sheet, removes the context-help button, and centres the sheet over
-// its owner the first time it is shown.
+// property sheet, removes the context-help button, mirrors the sheet when the
+// language's pages are mirrored, and centres the sheet over its owner the
+// first time it is shown.
 
 #include <windows.h>
 #include <prsht.h>
@@ -53,5 +54,6 @@ private:
     SheetPages pageObjects_;
     bool alreadyCentred_ = false;
     bool faulted_ = false;
+    bool mirrored_ = false;
     Text260 title_;
 };

@@ -16,7 +16,7 @@ std::wstring UpperClassName(HWND window) {
 
 }  // namespace
 
-Dialog DialogResource(HMODULE module, UINT id) {
+Dialog DialogResource(HMODULE module, UINT id, const std::function<void(HWND)>& whileBuilt) {
     Dialog dialog{};
     auto bytes = ResourceBytes(module, RT_DIALOG, MAKEINTRESOURCEW(id));
     ScopedAppletContext context;
@@ -28,6 +28,7 @@ Dialog DialogResource(HMODULE module, UINT id) {
         [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
     if (window) {
         dialog.style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+        dialog.extendedStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
         RECT client{};
         GetClientRect(window, &client);
         dialog.size = {client.right, client.bottom};
@@ -39,6 +40,7 @@ Dialog DialogResource(HMODULE module, UINT id) {
             MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&item.rect), 2);
             dialog.items.push_back(item);
         }
+        if (whileBuilt) whileBuilt(window);
         DestroyWindow(window);
     }
     DestroyWindow(parent);

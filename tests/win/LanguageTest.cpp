@@ -1,39 +1,80 @@
-// The resource language chosen when the applet is loaded.  This test needs a
-// process with a German interface language: CTest's win_german entry runs it
-// under a German Unix locale, apart from the ordinary English process.
+// The resource language chosen when the applet is loaded, in a process of
+// each language the applet ships: CTest runs this test once per language
+// under its Unix locale (win_lang_<tag>), from which Wine takes the
+// interface language, apart from the ordinary English process.
 
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "res/resource.h"
+
+#include <commctrl.h>
 
 #include <string>
 
 namespace {
 
-constexpr wchar_t kGermanLibrary[] = L"QuorvelCplde-DE.dll";
-constexpr UINT kAppletNameText = 102;
+constexpr DWORD kMirrored = WS_EX_LAYOUTRTL;
 
-// The library beside the applet titles the sheet and goes with the applet.
-TEST(GermanProcess, TheGermanLibraryBesideTheAppletTitlesTheSheetAndGoesWithIt) {
-    ASSERT_EQ(PRIMARYLANGID(GetUserDefaultUILanguage()), LANG_GERMAN)
-        << "run the German tests under a German Unix locale (QUORVEL_LANG=de_DE.UTF-8)";
-    ASSERT_EQ(GetModuleHandleW(kGermanLibrary), nullptr) << "another test kept it loaded";
+std::wstring InterfaceLanguageTag() {
+    wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
+    LCIDToLocaleName(MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT), name, LOCALE_NAME_MAX_LENGTH, 0);
+    return name;
+}
+
+DWORD ExtendedStyle(HWND window) { return static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)); }
+
+// The library of the interface language titles the sheet, its pages and its
+// message boxes, and goes with the applet.  Hebrew reads right to left: its
+// sheet, tabs and pages are mirrored and its message boxes read right to left
+// for a user whose configured language is Hebrew; no other sheet is.
+TEST(LanguageProcess, TheLibraryOfTheInterfaceLanguageDressesTheSheetAndGoesWithIt) {
+    const std::wstring tag = InterfaceLanguageTag();
+    ASSERT_NE(tag.rfind(L"en-", 0), 0u) << "run this test under a translated Unix locale (QUORVEL_LANG)";
+    const std::wstring library = L"QuorvelCpl" + tag + L".dll";
+    const bool rightToLeft = tag == L"he-IL";
+    ASSERT_EQ(GetModuleHandleW(library.c_str()), nullptr) << "another test kept it loaded";
+    VmrStubReset();
+    SetRegistryString(HKEY_CURRENT_USER, sys::kLanguageKey, sys::kDefaultUserLang, tag);
     {
         LoadedApplet applet;
         auto runModal = applet.export_<void(WINAPI*)(HWND)>("CPlDevPropRunModal");
-        HMODULE german = GetModuleHandleW(kGermanLibrary);
-        ASSERT_TRUE(runModal && german) << "the applet did not load the German library";
+        HMODULE translated = GetModuleHandleW(library.c_str());
+        ASSERT_TRUE(runModal && translated) << "the applet did not load " << library;
         wchar_t path[MAX_PATH] = {};
-        GetModuleFileNameW(german, path, MAX_PATH);
-        EXPECT_EQ(_wcsicmp(path, BesideTestProgram(L"de-DE\\QuorvelCplde-DE.dll").c_str()), 0) << path;
-        std::wstring title = StringResource(german, kAppletNameText);
-        ASSERT_NE(title, L"Bluetooth Settings") << "the German title must differ to tell the libraries apart";
-        SheetWatcher watcher({}, title);
+        GetModuleFileNameW(translated, path, MAX_PATH);
+        EXPECT_EQ(_wcsicmp(path, BesideTestProgram((tag + L"\\" + library).c_str()).c_str()), 0) << path;
+        const std::wstring title = StringResource(translated, IDS_APPLET_NAME);
+        ASSERT_NE(title, L"Bluetooth Settings") << "the title must differ to tell the libraries apart";
+
+        DWORD sheetStyle = 0, tabStyle = 0, pageStyle = 0, boxStyle = 0;
+        std::wstring message;
+        SheetWatcher watcher(
+            [&](HWND sheet) {
+                sheetStyle = ExtendedStyle(sheet);
+                tabStyle = ExtendedStyle(PropSheet_GetTabControl(sheet));
+                HWND page = ShowPage(sheet, 0);
+                pageStyle = ExtendedStyle(page);
+                SetDlgItemTextW(page, IDC_DEVICE_NAME, L"");
+                PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+                message = AnswerMessageBox(StringResource(translated, IDS_ERROR_CAPTION), [&] {
+                    boxStyle = ExtendedStyle(FindDialogByCaption(StringResource(translated, IDS_ERROR_CAPTION)));
+                });
+            },
+            title);
         runModal(nullptr);
-        EXPECT_TRUE(watcher.SawSheet()) << "no sheet titled from the German library was shown";
+        EXPECT_TRUE(watcher.SawSheet()) << "no sheet titled from " << library << " was shown";
         DrainQuitMessages();
+        EXPECT_EQ(message, StringResource(translated, IDS_NAME_EMPTY));
+        EXPECT_EQ((sheetStyle & kMirrored) != 0, rightToLeft) << "the sheet";
+        EXPECT_EQ((tabStyle & kMirrored) != 0, rightToLeft) << "the tabs";
+        EXPECT_EQ((pageStyle & kMirrored) != 0, rightToLeft) << "the page";
+        // Wine lays a right-to-left message box out mirrored; Windows may
+        // mark its reading order instead.
+        EXPECT_EQ((boxStyle & (kMirrored | WS_EX_RTLREADING)) != 0, rightToLeft) << "the message box";
     }
-    EXPECT_EQ(GetModuleHandleW(kGermanLibrary), nullptr) << "the German library outlived the applet";
+    EXPECT_EQ(GetModuleHandleW(library.c_str()), nullptr) << library << " outlived the applet";
+    DeleteRegistryTree(HKEY_CURRENT_USER, sys::kMakerTree);
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // Properties of the resources that the code and the language libraries rely
 // on, checked in the built files (loaded as data; the applet is also loaded
-// for the manifest its dialogs are built under): every text, template and icon that resource.h names exists in every
-// language, the languages agree wherever the code depends on it, and the
-// texts that name registry keys are the system's keys.
+// for the manifest its dialogs are built under): every text, template and
+// icon that resource.h names exists in every language, the languages agree
+// wherever the code depends on it, and the texts that name registry keys are
+// the system's keys.
 #include <gtest/gtest.h>
 
 #include "DialogTemplate.h"
@@ -36,8 +37,20 @@ std::set<UINT> Untranslated() {
     for (const auto& key : sys::kKeyTexts) ids.insert(key.id);
     return ids;
 }
-// Texts that read the same in German.
-const std::set<UINT> kSameInGerman = {120, 121, 134, 253};  // Headset, Stereo, HCRP, Name
+// The translations, with the texts each language takes over from English
+// unchanged, and whether it reads right to left (its pages are mirrored).
+struct Translation {
+    const wchar_t* tag;
+    std::set<UINT> sameAsEnglish;
+    bool mirrored = false;
+};
+const Translation kTranslations[] = {
+    {L"de-DE", {120, 121, 134, 253}},  // Headset, Stereo, HCRP, Name
+    {L"fr-FR", {134, 137, 251, 252}},  // HCRP, Description, Port, Direction
+    {L"es-ES", {117, 134}},            // Error, HCRP
+    {L"ja-JP", {134}},
+    {L"he-IL", {134}, true},
+};
 
 size_t Count(const std::wstring& text, const wchar_t* what) {
     size_t count = 0;
@@ -48,20 +61,25 @@ size_t Count(const std::wstring& text, const wchar_t* what) {
 class Resources : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const wchar_t* file : {L"QuorvelCpl.dll", L"de-DE\\QuorvelCplde-DE.dll"}) {
-            HMODULE module = LoadLibraryExW(BesideTestProgram(file).c_str(), nullptr,
-                                            LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-            ASSERT_NE(module, nullptr) << "cannot load " << file << ": " << GetLastError();
-            languages_.push_back(module);
+        english_ = Load(L"QuorvelCpl.dll");
+        languages_.push_back(english_);
+        for (const Translation& translation : kTranslations) {
+            const std::wstring tag = translation.tag;
+            languages_.push_back(translated_.emplace_back(Load((tag + L"\\QuorvelCpl" + tag + L".dll").c_str())));
         }
-        english_ = languages_[0];
-        german_ = languages_[1];
     }
     void TearDown() override {
         for (HMODULE module : languages_) FreeLibrary(module);
     }
+    static HMODULE Load(const wchar_t* file) {
+        HMODULE module = LoadLibraryExW(BesideTestProgram(file).c_str(), nullptr,
+                                        LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        EXPECT_NE(module, nullptr) << "cannot load " << file << ": " << GetLastError();
+        return module;
+    }
     std::vector<HMODULE> languages_;
-    HMODULE english_ = nullptr, german_ = nullptr;
+    HMODULE english_ = nullptr;
+    std::vector<HMODULE> translated_;  // in the order of kTranslations
     // The applet's manifest, under which its dialogs are built.
     LoadedApplet applet_;
     ShellOnApplet shell_{applet_};
@@ -76,15 +94,18 @@ TEST_F(Resources, EveryLanguageHasEveryNamedTextAndIcon) {
 
 TEST_F(Resources, TranslationsKeepFormatsLinksAndTheTextsUsedAsTheyStand) {
     const std::set<UINT> untranslated = Untranslated();
-    for (UINT id : kStringIds) {
-        SCOPED_TRACE(id);
-        std::wstring english = StringResource(english_, id), german = StringResource(german_, id);
-        if (untranslated.contains(id) || kSameInGerman.contains(id))
-            EXPECT_EQ(german, english);
-        else
-            EXPECT_NE(german, english) << "not translated";
-        for (const wchar_t* token : {L"%", L"<a>", L"</a>", L"\\"})
-            EXPECT_EQ(Count(german, token), Count(english, token)) << "token " << token;
+    for (size_t language = 0; language < translated_.size(); ++language) {
+        const Translation& translation = kTranslations[language];
+        for (UINT id : kStringIds) {
+            SCOPED_TRACE(testing::Message() << translation.tag << ", text " << id);
+            std::wstring english = StringResource(english_, id), text = StringResource(translated_[language], id);
+            if (untranslated.contains(id) || translation.sameAsEnglish.contains(id))
+                EXPECT_EQ(text, english);
+            else
+                EXPECT_NE(text, english) << "not translated";
+            for (const wchar_t* token : {L"%", L"<a>", L"</a>", L"\\"})
+                EXPECT_EQ(Count(text, token), Count(english, token)) << "token " << token;
+        }
     }
 }
 
@@ -92,26 +113,35 @@ TEST_F(Resources, KeyTextsNameTheSystemsKeysAndValues) {
     for (const auto& key : sys::kKeyTexts) EXPECT_EQ(StringResource(english_, key.id), Wide(key.text)) << key.id;
 }
 
+// Every translation keeps the controls, their order, classes and styles and
+// the page sizes; German keeps every position as well.  Only a language that
+// reads right to left mirrors its pages.
 TEST_F(Resources, TemplatesAgreeAcrossLanguagesInAllButTheirTexts) {
-    for (UINT id : kDialogIds) {
-        SCOPED_TRACE(id);
-        Dialog english = DialogResource(english_, id), german = DialogResource(german_, id);
-        ASSERT_FALSE(english.items.empty()) << "not built";
-        EXPECT_EQ(english.style & DS_CONTEXTHELP, 0u);
-        EXPECT_FALSE(german.caption.empty());
-        // The size is in pixels of the template's font, so it shows a changed font too.
-        EXPECT_EQ(std::tie(german.style, german.size.cx, german.size.cy),
-                  std::tie(english.style, english.size.cx, english.size.cy));
-        ASSERT_EQ(german.items.size(), english.items.size());
-        for (size_t i = 0; i < english.items.size(); ++i) {
-            const DialogItem &e = english.items[i], &g = german.items[i];
-            SCOPED_TRACE(testing::Message() << "control " << i << ", id " << e.id);
-            EXPECT_EQ(std::tie(g.id, g.windowClass, g.style), std::tie(e.id, e.windowClass, e.style));
-            EXPECT_TRUE(EqualRect(&g.rect, &e.rect));
-            // The pages handle link activation only from link controls.
-            bool link = e.windowClass == L"SYSLINK";
-            EXPECT_EQ(Count(e.text, L"<a>") == 1, link);
-            EXPECT_EQ(Count(g.text, L"<a>") == 1, link);
+    for (size_t language = 0; language < translated_.size(); ++language) {
+        const Translation& translation = kTranslations[language];
+        const bool samePlaces = std::wstring(translation.tag) == L"de-DE";
+        for (UINT id : kDialogIds) {
+            SCOPED_TRACE(testing::Message() << translation.tag << ", dialog " << id);
+            Dialog english = DialogResource(english_, id), translated = DialogResource(translated_[language], id);
+            ASSERT_FALSE(english.items.empty()) << "not built";
+            EXPECT_EQ(english.style & DS_CONTEXTHELP, 0u);
+            EXPECT_EQ(english.extendedStyle & WS_EX_LAYOUTRTL, 0u);
+            EXPECT_EQ((translated.extendedStyle & WS_EX_LAYOUTRTL) != 0, translation.mirrored);
+            EXPECT_FALSE(translated.caption.empty());
+            // The size is in pixels of the template's font, so it shows a changed font too.
+            EXPECT_EQ(std::tie(translated.style, translated.size.cx, translated.size.cy),
+                      std::tie(english.style, english.size.cx, english.size.cy));
+            ASSERT_EQ(translated.items.size(), english.items.size());
+            for (size_t i = 0; i < english.items.size(); ++i) {
+                const DialogItem &e = english.items[i], &t = translated.items[i];
+                SCOPED_TRACE(testing::Message() << "control " << i << ", id " << e.id);
+                EXPECT_EQ(std::tie(t.id, t.windowClass, t.style), std::tie(e.id, e.windowClass, e.style));
+                if (samePlaces) EXPECT_TRUE(EqualRect(&t.rect, &e.rect));
+                // The pages handle link activation only from link controls.
+                bool link = e.windowClass == L"SYSLINK";
+                EXPECT_EQ(Count(e.text, L"<a>") == 1, link);
+                EXPECT_EQ(Count(t.text, L"<a>") == 1, link);
+            }
         }
     }
 }

@@ -12,6 +12,13 @@ QUORVEL_PACKAGES=(
   binutils-mingw-w64-x86-64 mingw-w64-tools
   wine wine64 xvfb xauth x11-utils imagemagick locales
   clang libclang-rt-14-dev nsis
+  fonts-ipafont-gothic
+)
+
+# The Unix locale of each language the applet ships a library for: Wine takes
+# a process's interface language from it.
+declare -A QUORVEL_LANGUAGE_LOCALES=(
+  [de-DE]=de_DE.UTF-8 [fr-FR]=fr_FR.UTF-8 [es-ES]=es_ES.UTF-8 [ja-JP]=ja_JP.UTF-8 [he-IL]=he_IL.UTF-8
 )
 
 # Installs whatever of QUORVEL_PACKAGES is missing (apt-get update first).
@@ -74,18 +81,26 @@ wine_env() {
 # Initialises the private prefix once (under a lock, so parallel callers wait
 # for one wineboot).  Call after wine_env.
 wine_prefix_ready() {
-  [ -f "$WINEPREFIX/.initialised" ] && return 0
+  [ -f "$WINEPREFIX/.prefix-ready" ] && return 0
   mkdir -p "$WINEPREFIX"
   (
     flock 9
-    if [ ! -f "$WINEPREFIX/.initialised" ]; then
+    if [ ! -f "$WINEPREFIX/.prefix-ready" ]; then
       wineboot --init >/dev/null 2>&1 || true
       # Unmanaged windows: without a window manager on the virtual display,
       # hiding a managed window waits seconds for an acknowledgement that
       # never comes.
       wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+      # Japanese glyphs: the dialog font has none, so it links to the IPA
+      # font from Debian's fonts-ipafont-gothic, as Windows links its UI
+      # font to a Japanese one.
+      local face
+      for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "DejaVu Sans"; do
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+          /v "$face" /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null 2>&1 || true
+      done
       wineserver -w
-      touch "$WINEPREFIX/.initialised"
+      touch "$WINEPREFIX/.prefix-ready"
     fi
   ) 9>"$WINEPREFIX.lock"
 }
