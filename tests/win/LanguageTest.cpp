@@ -24,6 +24,16 @@ std::wstring InterfaceLanguageTag() {
 
 DWORD ExtendedStyle(HWND window) { return static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)); }
 
+// The names in a list's first column that it cannot show whole (the page
+// gives the column a fixed width; a cell pads its text on both sides).
+std::vector<std::wstring> CutNames(HWND list) {
+    std::vector<std::wstring> cut;
+    const int width = ListView_GetColumnWidth(list, 0);
+    for (const auto& row : ListRows(list))
+        if (ListView_GetStringWidth(list, row[0].c_str()) + 12 > width) cut.push_back(row[0]);
+    return cut;
+}
+
 // The library of the interface language titles the sheet, its pages and its
 // message boxes, and goes with the applet.  Hebrew reads right to left: its
 // sheet, tabs and pages are mirrored and its message boxes read right to left
@@ -49,12 +59,16 @@ TEST(LanguageProcess, TheLibraryOfTheInterfaceLanguageDressesTheSheetAndGoesWith
 
         DWORD sheetStyle = 0, tabStyle = 0, pageStyle = 0, boxStyle = 0;
         std::wstring message;
+        std::vector<std::wstring> cutNames;
         SheetWatcher watcher(
             [&](HWND sheet) {
                 sheetStyle = ExtendedStyle(sheet);
                 tabStyle = ExtendedStyle(PropSheet_GetTabControl(sheet));
                 HWND page = ShowPage(sheet, 0);
                 pageStyle = ExtendedStyle(page);
+                for (auto [tab, list] : {std::pair{1, IDC_HARDWARE_LIST}, std::pair{2, IDC_SERVICES_LIST}})
+                    for (const auto& name : CutNames(GetDlgItem(ShowPage(sheet, tab), list))) cutNames.push_back(name);
+                page = ShowPage(sheet, 0);
                 SetDlgItemTextW(page, IDC_DEVICE_NAME, L"");
                 PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
                 message = AnswerMessageBox(StringResource(translated, IDS_ERROR_CAPTION), [&] {
@@ -66,6 +80,7 @@ TEST(LanguageProcess, TheLibraryOfTheInterfaceLanguageDressesTheSheetAndGoesWith
         EXPECT_TRUE(watcher.SawSheet()) << "no sheet titled from " << library << " was shown";
         DrainQuitMessages();
         EXPECT_EQ(message, StringResource(translated, IDS_NAME_EMPTY));
+        EXPECT_EQ(cutNames, std::vector<std::wstring>()) << "names cut short in a list";
         EXPECT_EQ((sheetStyle & kMirrored) != 0, rightToLeft) << "the sheet";
         EXPECT_EQ((tabStyle & kMirrored) != 0, rightToLeft) << "the tabs";
         EXPECT_EQ((pageStyle & kMirrored) != 0, rightToLeft) << "the page";
