@@ -45,7 +45,8 @@ void AdaptSheetTemplate(void* dialogTemplate, bool mirrored) {
 }
 
 // A language that reads right to left ships its page templates mirrored; the
-// sheet around them, its title and its tabs follow the first page's.
+// sheet around them (its title bar, tabs and buttons inherit the layout)
+// follows the first page's, whatever the system's own sheet template is.
 bool PagesAreMirrored() {
     HINSTANCE module = TheModule().ResourceInstance();
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(IDD_GENERAL), RT_DIALOG);
@@ -104,7 +105,6 @@ void CPlPropSheet::AddPages(IRegistry& registry, const IStringTable& strings) {
     }
 
     mirrored_ = PagesAreMirrored();
-    if (mirrored_) header_.dwFlags |= PSH_RTLREADING;
     title_ = strings.Load(IDS_APPLET_NAME);
     header_.dwFlags &= ~PSH_PROPTITLE;
     header_.pszCaption = Wide(title_.c_str());

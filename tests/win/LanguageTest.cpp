@@ -10,6 +10,7 @@
 
 #include <commctrl.h>
 
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -93,3 +94,34 @@ TEST(LanguageProcess, TheLibraryOfTheInterfaceLanguageDressesTheSheetAndGoesWith
 }
 
 }  // namespace
+
+// The sheet follows the pages, not the system: a mirrored library in an
+// English process (placed where the applet looks for English) mirrors the
+// sheet and its tabs although the system's own sheet template is not.
+TEST(MirroredLibrary, MirrorsTheSheetInAProcessOfAnotherLanguage) {
+    namespace fs = std::filesystem;
+    ASSERT_EQ(PRIMARYLANGID(GetUserDefaultUILanguage()), LANG_ENGLISH);
+    const fs::path folder = BesideTestProgram(L"en-US");
+    fs::create_directory(folder);
+    fs::copy_file(BesideTestProgram(L"he-IL\\QuorvelCplhe-IL.dll"), folder / L"QuorvelCplen-US.dll",
+                  fs::copy_options::overwrite_existing);
+    DWORD sheetStyle = 0, tabStyle = 0;
+    {
+        LoadedApplet applet;
+        HMODULE hebrew = GetModuleHandleW(L"QuorvelCplen-US.dll");
+        ASSERT_NE(hebrew, nullptr);
+        auto runModal = applet.export_<void(WINAPI*)(HWND)>("CPlDevPropRunModal");
+        SheetWatcher watcher(
+            [&](HWND sheet) {
+                sheetStyle = ExtendedStyle(sheet);
+                tabStyle = ExtendedStyle(PropSheet_GetTabControl(sheet));
+            },
+            StringResource(hebrew, IDS_APPLET_NAME));
+        runModal(nullptr);
+        EXPECT_TRUE(watcher.SawSheet());
+        DrainQuitMessages();
+    }
+    fs::remove_all(folder);
+    EXPECT_NE(sheetStyle & kMirrored, 0u) << "the sheet";
+    EXPECT_NE(tabStyle & kMirrored, 0u) << "the tabs";
+}
