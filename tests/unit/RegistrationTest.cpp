@@ -61,6 +61,44 @@ TEST_F(ScriptApplyTest, RegistersTheAppIdAndRemovesItAgainButNeverTheAppIdKey) {
     EXPECT_EQ(apply(true, u"HKCR {"), kScriptMalformed);
 }
 
+// Each flag against a key that is there (with something of someone else's
+// in it) and one that is not.
+TEST_F(ScriptApplyTest, EachKeyFlagDoesWhatItSaysToKeysThatExistAndDoNot) {
+    const auto script = ParseRegistryScript(
+        u"HKCR { ForceRemove Fresh = s 'new' { val V = s 'x' } Delete Gone NoRemove Kept { val Mine = s 'm' Sub } "
+        u"Plain { val P = s 'p' } }", {});
+    ASSERT_TRUE(script);
+    for (bool existing : {true, false}) {
+        SCOPED_TRACE(existing ? "the keys exist" : "no key exists");
+        registry = MemoryRegistry();
+        if (existing) {
+            for (const char16_t* key : {u"Fresh\\Old", u"Gone\\Deep", u"Kept\\Theirs", u"Plain\\Theirs"})
+                registry.PutString(kClasses, key, u"", u"theirs");
+            registry.PutString(kClasses, u"Fresh", u"Stale", u"theirs");
+            registry.PutString(kClasses, u"Kept", u"Other", u"theirs");
+        }
+        EXPECT_EQ(ApplyRegistryScript(registry, *script, true), 0);
+        EXPECT_EQ(registry.Bytes(kClasses, u"Fresh", u""), SzBytes(u"new"));
+        EXPECT_EQ(registry.Bytes(kClasses, u"Fresh", u"V"), SzBytes(u"x"));
+        EXPECT_FALSE(registry.HasKey(kClasses, u"Fresh\\Old") || registry.Bytes(kClasses, u"Fresh", u"Stale"))
+            << "ForceRemove starts the key afresh";
+        EXPECT_FALSE(registry.HasKey(kClasses, u"Gone")) << "Delete removes the key with its subkeys";
+        EXPECT_EQ(registry.Bytes(kClasses, u"Kept", u"Mine"), SzBytes(u"m"));
+        EXPECT_TRUE(registry.HasKey(kClasses, u"Kept\\Sub"));
+        EXPECT_EQ(registry.Bytes(kClasses, u"Plain", u"P"), SzBytes(u"p"));
+
+        EXPECT_EQ(ApplyRegistryScript(registry, *script, false), 0);
+        EXPECT_FALSE(registry.HasKey(kClasses, u"Fresh") || registry.HasKey(kClasses, u"Plain"))
+            << "keys without NoRemove go with all they hold";
+        EXPECT_TRUE(registry.HasKey(kClasses, u"Kept")) << "NoRemove keeps the key";
+        EXPECT_FALSE(registry.Bytes(kClasses, u"Kept", u"Mine") || registry.HasKey(kClasses, u"Kept\\Sub"))
+            << "but not the script's values and subkeys";
+        EXPECT_EQ(registry.HasKey(kClasses, u"Kept\\Theirs"), existing);
+        EXPECT_EQ(registry.Bytes(kClasses, u"Kept", u"Other").has_value(), existing);
+        EXPECT_FALSE(registry.HasKey(kClasses, u"Gone")) << "Delete keys are not recreated";
+    }
+}
+
 using ControlPanelValuesTest = RegistryTest;
 
 // Registering writes the item under the applet's name in the current
