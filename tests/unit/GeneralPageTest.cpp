@@ -228,14 +228,4 @@ TEST_F(GeneralPageTest, RestoreDefaultWithoutMachineKeysChangesNoControlButMarks
     EXPECT_FALSE(page.OnCommand(view, IDC_RADIO_ON)) << "checkboxes only mark the sheet changed";
 }
 
-TEST_F(GeneralPageTest, TheLinkAndTheHelpButtonOpenTheSameTopic) {
-    for (NotifyCode code : {NotifyCode::Click, NotifyCode::Return})
-        EXPECT_TRUE(page.OnNotify(view, {.controlId = IDC_HELP_LINK, .code = code}));
-    EXPECT_FALSE(page.OnNotify(view, {.controlId = IDC_HELP_LINK, .code = NotifyCode::ItemChanged}));
-    EXPECT_FALSE(page.OnNotify(view, {.controlId = IDC_RESTORE_DEFAULT, .code = NotifyCode::Click}));
-    page.OnHelp(view);
-    const std::pair<std::u16string, std::u16string> topic{sys::kGeneralTopic, TextOf(IDS_HELP_FOLDER_FORMAT)};
-    EXPECT_EQ(shell.helpOpened, std::vector(3, topic));
-}
-
 }  // namespace
