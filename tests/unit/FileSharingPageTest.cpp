@@ -87,6 +87,7 @@ TEST_F(FileSharingPageTest, OpensWithTheRecordsFoldersAndSharingState) {
 // every Apply (the saved path is the opening's), and the settings are stored.
 TEST_F(FileSharingPageTest, ApplyHandsChangesToTheServersAndStoresTheSettings) {
     registry.PutKey(kMachine, sys::kFileSharingKey);
+    info.SetOpenArrivedImage(true);  // and no password required: the two switches differ
     Open();
     Control(IDC_EXCHANGE_FOLDER).text = u"C:\\New";
     Control(IDC_IMAGING_FOLDER).text = u"C:\\Share";
@@ -99,7 +100,8 @@ TEST_F(FileSharingPageTest, ApplyHandsChangesToTheServersAndStoresTheSettings) {
     EXPECT_EQ(UserValue(sys::kDisableObexServers), DwordBytes(1));
     EXPECT_EQ(UserValue(sys::kFtspath), SzBytes(u"C:\\New"));
     EXPECT_EQ(UserValue(sys::kTPassword), "p\xC3\xA4ss");
-    EXPECT_EQ(UserValue(sys::kOpenArrivedImage), DwordBytes(0));
+    EXPECT_EQ(UserValue(sys::kOpenArrivedImage), DwordBytes(1));
+    EXPECT_EQ(UserValue(sys::kTPasswordRequired), DwordBytes(0));
     EXPECT_EQ(registry.Bytes(kUser, sys::kImageFolderKey, u"Alice"), SzBytes(u"C:\\Share"));
     EXPECT_EQ(registry.Bytes(kMachine, sys::kFileSharingKey, sys::kDisableObexServers), DwordBytes(1));
     EXPECT_EQ(registry.Bytes(kMachine, sys::kFileSharingKey, sys::kFtspath), SzBytes(u"C:\\New"));

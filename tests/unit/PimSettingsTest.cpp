@@ -46,6 +46,8 @@ TEST_F(PimSettingsTest, BuildingTheSheetFillsMissingValuesWithOneAndKeepsTheOthe
     EXPECT_TRUE(Box(IDC_PIM_NOTES).checked) << "any data of 4 bytes or fewer is the check state";
 }
 
+// Over three applies every box has a sequence of states of its own (its
+// place in binary), so a swapped pair or a wrong value name shows.
 TEST_F(PimSettingsTest, ApplySendsTheServersOrderAndStoresTheBoxes) {
     Build();
     page->OnInitDialog(view);
@@ -53,16 +55,22 @@ TEST_F(PimSettingsTest, ApplySendsTheServersOrderAndStoresTheBoxes) {
     EXPECT_TRUE(page->OnCommand(view, IDC_PIM_ALLOW_SEND));
     EXPECT_FALSE(Box(IDC_PIM_NOTES).enabled);
     EXPECT_TRUE(Box(IDC_PIM_NOTES).checked) << "disabled, not cleared";
-    for (int id : {IDC_PIM_BUSINESS_CARDS, IDC_PIM_EMAIL, IDC_PIM_NOTES}) Box(id).checked = false;
     registry.PutString(kUser, kKey, u"FolderPath", u"C:\\Old");
 
-    EXPECT_TRUE(page->OnApply(view));
-    EXPECT_EQ(stack.calls, std::vector<std::string>{"OppSetServerConfig"});
-    EXPECT_EQ(stack.oppSent, (std::vector<std::uint32_t>{0, 0, 0, 0, 1})) << "allow, cards, e-mail, notes, calendar";
-    EXPECT_EQ(Stored(u"AllowDevicesToSend"), DwordBytes(0));
-    EXPECT_EQ(Stored(u"CalendarDest"), DwordBytes(1));
+    const int boxes[] = {IDC_PIM_ALLOW_SEND, IDC_PIM_BUSINESS_CARDS, IDC_PIM_CALENDAR,
+                         IDC_PIM_EMAIL,      IDC_PIM_NOTES,          IDC_PIM_ATTACHMENTS};  // as kSwitches
+    for (int bit = 0; bit < 3; ++bit) {
+        auto on = [bit](int box) { return static_cast<std::uint32_t>((box + 1) >> bit & 1); };
+        for (int box = 0; box < 6; ++box) Box(boxes[box]).checked = on(box) != 0;
+        stack.calls.clear();
+        EXPECT_TRUE(page->OnApply(view));
+        EXPECT_EQ(stack.calls, std::vector<std::string>{"OppSetServerConfig"});
+        EXPECT_EQ(stack.oppSent, (std::vector<std::uint32_t>{on(0), on(1), on(3), on(4), on(2)}))
+            << "allow, cards, e-mail, notes, calendar";
+        for (int box = 0; box < 6; ++box) EXPECT_EQ(Stored(kSwitches[box]), DwordBytes(on(box))) << box;
+    }
     EXPECT_EQ(Stored(u"FolderPath"), SzBytes(u""));
-    EXPECT_FALSE(Box(IDC_PIM_CALENDAR).enabled) << "the controls are loaded again";
+    EXPECT_FALSE(Box(IDC_PIM_CALENDAR).enabled) << "the controls are loaded again, allowing nothing";
     EXPECT_EQ(view.changed, 1);
 }
 
