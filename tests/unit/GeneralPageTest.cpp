@@ -111,6 +111,8 @@ TEST_F(GeneralPageTest, ApplySendsAndStoresWhatTheControlsSay) {
         Control(IDC_RADIO_ON).checked = c.radio;
         Control(IDC_DISCOVERABLE).checked = c.discoverable;
         Control(IDC_DEVICE_NAME).text = c.typed;
+        Control(IDC_HIGH_SPEED).checked = true;  // and proximity pairing off: the two differ
+        Control(IDC_PROXIMITY_PAIRING).checked = false;
         EXPECT_TRUE(Apply());
         EXPECT_EQ(stack.calls, c.calls);
         EXPECT_EQ(Utf8ToUtf16(stack.nameSent), c.sent);
@@ -119,6 +121,8 @@ TEST_F(GeneralPageTest, ApplySendsAndStoresWhatTheControlsSay) {
                   c.stored ? std::optional(SzBytes(c.sent)) : std::nullopt);
         EXPECT_EQ(info.GetRadioOn(), c.radio ? 1 : 0);
         EXPECT_EQ(stack.highSpeedSent, std::vector<bool>{true});
+        EXPECT_EQ(stack.proximitySent, std::vector<std::int32_t>{0});
+        EXPECT_EQ(registry.GetValue(kUser, sys::kUserDefaultKey, sys::kHighSpeed)->bytes, DwordBytes(1));
         EXPECT_EQ(registry.GetValue(kUser, sys::kUserDefaultKey, sys::kHighSpeed)->type, reg::kDword);
         EXPECT_TRUE(view.messages.empty());
     }
