@@ -37,28 +37,32 @@ protected:
 TEST_F(FileSharingPageTest, TheFolderCheckProbesWritingWithoutTouchingTheUsersFiles) {
     const std::u16string longFolder = u"C:\\" + std::u16string(240, u'l');  // + "\IconResource.dll" > 259
     files.folders.insert(longFolder);
+    // The probe's name, then its spare names, as the user may already have files of them.
+    const char16_t* const probeNames[] = {u"IconResource.dll", u"~QvProbe1.tmp", u"~QvProbe2.tmp", u"~QvProbe3.tmp"};
     const struct {
         const char* what;
         std::u16string path;
-        bool usersProbeFile;
+        int usersFiles;  // of the probe's names, in order
         FolderVerdict verdict;
     } cases[] = {
-        {"missing", u"C:\\Gone", false, FolderVerdict::Missing},
-        {"a file", u"C:\\File.txt", false, FolderVerdict::NotAFolder},
-        {"writable", u"C:\\Share", false, FolderVerdict::Accepted},
-        {"writable, holding the probe's name", u"C:\\Share", true, FolderVerdict::Accepted},
-        {"read-only", u"C:\\Locked", false, FolderVerdict::NotWritable},
-        {"read-only, holding the probe's name", u"C:\\Locked", true, FolderVerdict::NotWritable},
-        {"too long to probe", longFolder, false, FolderVerdict::NotWritable},
+        {"missing", u"C:\\Gone", 0, FolderVerdict::Missing},
+        {"a file", u"C:\\File.txt", 0, FolderVerdict::NotAFolder},
+        {"writable", u"C:\\Share", 0, FolderVerdict::Accepted},
+        {"writable, holding the probe's name", u"C:\\Share", 1, FolderVerdict::Accepted},
+        {"read-only", u"C:\\Locked", 0, FolderVerdict::NotWritable},
+        {"read-only, holding the probe's name", u"C:\\Locked", 1, FolderVerdict::NotWritable},
+        {"read-only, one spare name left", u"C:\\Locked", 3, FolderVerdict::NotWritable},
+        // No name left to probe with: nothing is overwritten, and nothing refused.
+        {"read-only, every name taken", u"C:\\Locked", 4, FolderVerdict::Accepted},
+        {"too long to probe", longFolder, 0, FolderVerdict::NotWritable},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const std::u16string userFile = c.path + u"\\IconResource.dll";
-        if (c.usersProbeFile) files.files[userFile] = "the user's";
+        for (int name = 0; name < c.usersFiles; ++name) files.files[c.path + u"\\" + probeNames[name]] = "the user's";
         auto before = files.files;
         EXPECT_EQ(CheckFolder(files, c.path), c.verdict);
         EXPECT_EQ(files.files, before) << "a copy was left or a file changed or deleted";
-        files.files.erase(userFile);
+        for (const char16_t* name : probeNames) files.files.erase(c.path + u"\\" + name);
     }
     // Without the probe's source nothing can be copied, and nothing is refused.
     files.files.erase(kSource);
