@@ -10,6 +10,9 @@
 #include <dbt.h>
 #include <shlobj.h>
 
+#include <cstdio>
+#include <vector>
+
 #include "res/resource.h"
 
 namespace {
@@ -133,6 +136,27 @@ TEST_F(PagesTest, ComPortsListTheStacksPortsAndRemoveAnOutgoingOne) {
     EXPECT_NE(StubLog().find("BtVmrBtDeactivateService(address=0a1b2b3c4d5e, kind=12, port=5)"), std::string::npos)
         << StubLog();
     EXPECT_EQ(after, ListCells(before.begin() + 1, before.end()));
+}
+
+// The stack passes its ports in an array of ten records: ten ports all
+// show, and of more the ten that the array holds.
+TEST_F(PagesTest, TheComPortsListShowsAsManyPortsAsTheArrayHolds) {
+    for (std::uint32_t ports : {10u, 11u}) {
+        std::vector<_SPP_PORT_INFO> records(ports);
+        for (std::uint32_t i = 0; i < ports; ++i) {
+            records[i].address = 0x0A0000000000ull + i;
+            records[i].comPort = 20 + i;
+            records[i].kind = i % 2 ? kSppPortIncoming : kSppPortOutgoing;
+            std::snprintf(records[i].remoteName, sizeof records[i].remoteName, "Device %u", i);
+        }
+        VmrStubSetPorts(records.data(), ports);
+        ListCells rows;
+        Run(kComPorts, [&](HWND, HWND page) { rows = ListRows(GetDlgItem(page, IDC_COM_PORTS_LIST)); });
+        ASSERT_EQ(rows.size(), kSppPortArrayRecords) << ports << " ports";
+        for (std::uint32_t i = 0; i < kSppPortArrayRecords; ++i)
+            EXPECT_EQ(rows[i], (std::vector<std::wstring>{L"COM" + std::to_wstring(20 + i), i % 2 ? L"Incoming" : L"Outgoing",
+                                                          L"Device " + std::to_wstring(i)}));
+    }
 }
 
 TEST_F(PagesTest, ChangedFoldersReachTheServerAndTheRegistry) {
