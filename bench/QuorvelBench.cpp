@@ -22,6 +22,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "VmrStubControl.h"
@@ -121,26 +122,68 @@ Sample TimeOneRun(const std::function<void()>& runModal, const std::function<voi
     return sample;
 }
 
+// The activation context the Control Panel host makes from an item's
+// manifest, resource 123 of its file, and activates around loading the item
+// and around every call into it.  An item without one gets none from the
+// host (the applet activates its own Common Controls 6 context itself).
+class ItemManifest {
+public:
+    explicit ItemManifest(const std::wstring& path) {
+        ACTCTXW request{};
+        request.cbSize = sizeof request;
+        request.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+        request.lpSource = path.c_str();
+        request.lpResourceName = MAKEINTRESOURCEW(123);
+        context_ = CreateActCtxW(&request);
+    }
+    ~ItemManifest() {
+        if (Present()) ReleaseActCtx(context_);
+    }
+    ItemManifest(const ItemManifest&) = delete;
+    ItemManifest& operator=(const ItemManifest&) = delete;
+
+    bool Present() const { return context_ != INVALID_HANDLE_VALUE; }
+    void Within(const std::function<void()>& call) const {
+        ULONG_PTR cookie = 0;
+        bool active = Present() && ActivateActCtx(context_, &cookie);
+        call();
+        if (active) DeactivateActCtx(0, cookie);
+    }
+
+private:
+    HANDLE context_ = INVALID_HANDLE_VALUE;
+};
+
+std::wstring FullPath(const wchar_t* file) {
+    wchar_t path[MAX_PATH] = {};
+    return SearchPathW(nullptr, file, nullptr, MAX_PATH, path, nullptr) ? path : Beside(file);
+}
+
 struct Applet {
-    explicit Applet(const wchar_t* name) : file(name) {}
+    explicit Applet(const wchar_t* name) : file(name), manifest(FullPath(name)) {}
     const wchar_t* file;
+    ItemManifest manifest;
     HMODULE module = nullptr;
     CPlAppletFn entry = nullptr;
     std::vector<Sample> samples;
 
     bool Load() {
-        module = LoadLibraryW(file);
-        entry = module ? reinterpret_cast<CPlAppletFn>(reinterpret_cast<void*>(GetProcAddress(module, "CPlApplet")))
-                       : nullptr;
-        if (!entry) return false;
-        entry(nullptr, CPL_INIT, 0, 0);
-        entry(nullptr, CPL_GETCOUNT, 0, 0);
-        CPLINFO info{};
-        entry(nullptr, CPL_INQUIRE, 0, reinterpret_cast<LPARAM>(&info));
-        return true;
+        manifest.Within([this] {
+            module = LoadLibraryW(FullPath(file).c_str());
+            entry = module ? reinterpret_cast<CPlAppletFn>(reinterpret_cast<void*>(GetProcAddress(module, "CPlApplet")))
+                           : nullptr;
+            if (!entry) return;
+            CPLINFO info{};
+            for (auto [message, data] : {std::pair<UINT, LPARAM>{CPL_INIT, 0}, {CPL_GETCOUNT, 0},
+                                         {CPL_INQUIRE, reinterpret_cast<LPARAM>(&info)}})
+                entry(nullptr, message, 0, data);
+        });
+        return entry != nullptr;
     }
     Sample Run() {
-        return TimeOneRun([this] { entry(GetDesktopWindow(), CPL_DBLCLK, 0, 0); });
+        Sample sample;
+        manifest.Within([&] { sample = TimeOneRun([this] { entry(GetDesktopWindow(), CPL_DBLCLK, 0, 0); }); });
+        return sample;
     }
 };
 
@@ -157,8 +200,9 @@ void Report(const Applet& applet) {
     }
     auto [shownMin, shownMax] = std::minmax_element(shown.begin(), shown.end());
     auto [drawnMin, drawnMax] = std::minmax_element(drawn.begin(), drawn.end());
-    std::printf("%-16ls shown %7.1f ms (%.1f-%.1f)   drawn %7.1f ms (%.1f-%.1f)\n", applet.file, Median(shown),
-                *shownMin, *shownMax, Median(drawn), *drawnMin, *drawnMax);
+    std::printf("%-16ls shown %7.1f ms (%.1f-%.1f)   drawn %7.1f ms (%.1f-%.1f)   %s\n", applet.file, Median(shown),
+                *shownMin, *shownMax, Median(drawn), *drawnMin, *drawnMax,
+                applet.manifest.Present() ? "under its manifest 123, as the host runs it" : "no manifest 123: no host context");
 }
 
 // The real registry, counting the operations asked of it.
@@ -257,20 +301,25 @@ void CountOneOpening(HMODULE applet) {
 
 }  // namespace
 
-int wmain() {
-    // Loaded in the order Wine's Control Panel loads them: the system's own
-    // items first, then those registered under Cpls.
+// --theirs-first loads and runs Internet Options before the applet: under
+// Wine the first library to map Common Controls 6 under a context decides
+// whether those after it pay for mapping it again.
+int wmain(int argc, wchar_t** argv) {
+    const bool theirsFirst = argc > 1 && std::wstring(argv[1]) == L"--theirs-first";
     Applet internet(L"inetcpl.cpl"), quorvel(L"QuorvelCpl.dll");
-    if (!internet.Load() || !quorvel.Load()) {
+    Applet& first = theirsFirst ? internet : quorvel;
+    Applet& second = theirsFirst ? quorvel : internet;
+    if (!first.Load() || !second.Load()) {
         std::fprintf(stderr, "cannot load the applets\n");
         return 1;
     }
     for (int run = 0; run < kWarmUps + kRuns; ++run) {
-        Sample ours = quorvel.Run(), theirs = internet.Run();
+        Sample a = first.Run(), b = second.Run();
         if (run < kWarmUps) continue;
-        quorvel.samples.push_back(ours);
-        internet.samples.push_back(theirs);
+        first.samples.push_back(a);
+        second.samples.push_back(b);
     }
+    std::printf("%ls first.  ", first.file);
     std::printf("Medians of %d runs in one process, from CPL_DBLCLK (spread in brackets):\n", kRuns);
     Report(quorvel);
     Report(internet);

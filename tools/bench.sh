@@ -14,4 +14,5 @@ cmake --build --preset win64 --target quorvel_bench
 wine_env "$QUORVEL_ROOT/build/win64"
 wine_prefix_ready
 cd "$QUORVEL_ROOT/build/win64/bin"
-on_virtual_display wine quorvel_bench.exe
+# Both load orders, each in a process of its own.
+on_virtual_display bash -c 'wine quorvel_bench.exe && echo && wine quorvel_bench.exe --theirs-first'
