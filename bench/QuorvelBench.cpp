@@ -89,16 +89,54 @@ void Pause() {
     }
 }
 
+// Milestones of one opening, in milliseconds from CPL_DBLCLK: the first
+// window the run creates (the applet's hidden notification window; before it
+// comes the start-up fill), the sheet's own window, its first page, the last
+// window made before the sheet shows, the showing and the end of painting.
 struct Sample {
-    double shown = 0, drawn = 0;
+    double firstWindow = 0, sheet = 0, firstPage = 0, lastWindow = 0, shown = 0, drawn = 0;
+    int windows = 0;  // made before the sheet shows
 };
+
+// Timestamps every window the timed thread creates (a CBT hook runs on the
+// creating thread, inside CreateWindowEx).
+struct WindowMarks {
+    Clock::time_point start;
+    std::vector<std::pair<double, bool>> created;  // when, and whether it is a dialog (sheet or page)
+    std::vector<bool> topLevel;
+};
+WindowMarks* g_marks = nullptr;
+
+LRESULT CALLBACK MarkWindowCreation(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND && g_marks) {
+        wchar_t name[16] = {};
+        GetClassNameW(reinterpret_cast<HWND>(wParam), name, 16);
+        const auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
+        g_marks->created.emplace_back(MillisecondsSince(g_marks->start), std::wstring(name) == L"#32770");
+        g_marks->topLevel.push_back(!(create->style & WS_CHILD));
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void ApplyMarks(const WindowMarks& marks, Sample& sample) {
+    for (size_t i = 0; i < marks.created.size() && marks.created[i].first <= sample.shown; ++i) {
+        const auto [when, dialog] = marks.created[i];
+        if (sample.windows++ == 0) sample.firstWindow = when;
+        if (dialog && marks.topLevel[i] && !sample.sheet) sample.sheet = when;
+        if (dialog && !marks.topLevel[i] && !sample.firstPage) sample.firstPage = when;
+        sample.lastWindow = when;
+    }
+}
 
 // One modal run; a watcher thread times the new sheet, then cancels it.
 Sample TimeOneRun(const std::function<void()>& runModal, const std::function<void()>& whenShown = {}) {
     const std::set<HWND> before = ProcessDialogs();
     std::atomic<bool> returned = false;
     Sample sample;
-    const auto start = Clock::now();
+    WindowMarks marks;
+    HHOOK hook = SetWindowsHookExW(WH_CBT, MarkWindowCreation, nullptr, GetCurrentThreadId());
+    const auto start = marks.start = Clock::now();
+    g_marks = &marks;
     std::thread watcher([&] {
         HWND sheet = nullptr;
         while (!returned && !sheet) {
@@ -116,6 +154,9 @@ Sample TimeOneRun(const std::function<void()>& runModal, const std::function<voi
     runModal();
     returned = true;
     watcher.join();
+    g_marks = nullptr;
+    UnhookWindowsHookEx(hook);
+    ApplyMarks(marks, sample);
     MSG message;
     while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
@@ -203,6 +244,21 @@ void Report(const Applet& applet) {
     std::printf("%-16ls shown %7.1f ms (%.1f-%.1f)   drawn %7.1f ms (%.1f-%.1f)   %s\n", applet.file, Median(shown),
                 *shownMin, *shownMax, Median(drawn), *drawnMin, *drawnMax,
                 applet.manifest.Present() ? "under its manifest 123, as the host runs it" : "no manifest 123: no host context");
+}
+
+// The medians of each milestone, for the account of where the time goes.
+void ReportMilestones(const Applet& applet) {
+    auto median = [&](double Sample::*mark) {
+        std::vector<double> values;
+        for (const Sample& sample : applet.samples) values.push_back(sample.*mark);
+        return Median(values);
+    };
+    std::vector<double> windows;
+    for (const Sample& sample : applet.samples) windows.push_back(sample.windows);
+    std::printf("%-16ls first window %5.1f  sheet %5.1f  first page %5.1f  last window %5.1f  shown %5.1f  "
+                "drawn %5.1f ms; %.0f windows before shown\n",
+                applet.file, median(&Sample::firstWindow), median(&Sample::sheet), median(&Sample::firstPage),
+                median(&Sample::lastWindow), median(&Sample::shown), median(&Sample::drawn), Median(windows));
 }
 
 // The real registry, counting the operations asked of it.
@@ -329,6 +385,9 @@ int wmain(int argc, wchar_t** argv) {
         return Median(values);
     };
     std::printf("Ratio to drawn: %.2f x the platform's own sheet\n", drawn(quorvel) / drawn(internet));
+    std::printf("Milestones (medians, ms from CPL_DBLCLK):\n");
+    ReportMilestones(quorvel);
+    ReportMilestones(internet);
 
     CountOneOpening(quorvel.module);
 
