@@ -17,8 +17,11 @@ protected:
     CpropertySheetInfo info{&stack};
 };
 
+// The stack's states are kept as it gives them: distinct ones show a swap.
 TEST_F(StartupFillTest, AsksTheStackInOrderAndCreatesTheWindowBetween) {
+    stack.radioOn = 3;
     stack.discoverable = 0;
+    stack.connectable = 5;
     stack.friendlyName = "K\xC3\xBC" "che \xE2\x82\xAC";  // "Küche €"
     Fill();
     EXPECT_EQ(stack.calls, (std::vector<std::string>{
@@ -26,9 +29,9 @@ TEST_F(StartupFillTest, AsksTheStackInOrderAndCreatesTheWindowBetween) {
                                "GetDiscoveryModeStatus", "GetConnectivityStatus", "<notification window>",
                                "GetDeviceFriendlyName", "GetLocalDeviceInfo", "GetLocalFirmwareVersion"}));
     EXPECT_TRUE(info.IsStackAvailable());
-    EXPECT_EQ(info.GetRadioOn(), 1);
+    EXPECT_EQ(info.GetRadioOn(), 3);
     EXPECT_EQ(info.GetDiscoverable(), 0);
-    EXPECT_EQ(info.GetConnectable(), 1);
+    EXPECT_EQ(info.GetConnectable(), 5);
     EXPECT_EQ(info.GetLocalDeviceName().view(), u"K\u00FCche \u20AC");
     EXPECT_EQ(info.LocalDeviceInfo().lap, 0xDA7113u);
     EXPECT_EQ(info.GetFirmwareVersionText().view(), u"4135");

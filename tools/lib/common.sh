@@ -81,26 +81,28 @@ wine_env() {
 # Initialises the private prefix once (under a lock, so parallel callers wait
 # for one wineboot).  Call after wine_env.
 wine_prefix_ready() {
-  [ -f "$WINEPREFIX/.prefix-ready" ] && return 0
+  [ -f "$WINEPREFIX/.prefix-ready-2" ] && return 0
   mkdir -p "$WINEPREFIX"
   (
     flock 9
-    if [ ! -f "$WINEPREFIX/.prefix-ready" ]; then
+    if [ ! -f "$WINEPREFIX/.prefix-ready-2" ]; then
       wineboot --init >/dev/null 2>&1 || true
       # Unmanaged windows: without a window manager on the virtual display,
       # hiding a managed window waits seconds for an acknowledgement that
       # never comes.
       wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
-      # Japanese glyphs: the dialog font has none, so it links to the IPA
-      # font from Debian's fonts-ipafont-gothic, as Windows links its UI
-      # font to a Japanese one.
+      # Fonts: Wine's dialog font, Tahoma, is not Debian's, and which font
+      # stands in for it would depend on what else is installed; DejaVu Sans
+      # does, always.  It has no Japanese glyphs: those come, as on Windows,
+      # from a linked font, the IPA font of Debian's fonts-ipafont-gothic.
+      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Tahoma /d "DejaVu Sans" /f >/dev/null 2>&1 || true
       local face
-      for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "DejaVu Sans"; do
+      for face in Tahoma "DejaVu Sans"; do
         wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
           /v "$face" /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null 2>&1 || true
       done
       wineserver -w
-      touch "$WINEPREFIX/.prefix-ready"
+      touch "$WINEPREFIX/.prefix-ready-2"
     fi
   ) 9>"$WINEPREFIX.lock"
 }
