@@ -38,6 +38,62 @@ std::wstring WindowText(HWND window) {
     return text;
 }
 
+namespace {
+
+// The shown dialog boxes of this process (top-level windows of the dialog
+// class), until `stop` says it has found one.
+void ForEachShownDialog(const std::function<bool(HWND)>& stop) {
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            wchar_t className[16] = {};
+            GetClassNameW(window, className, 16);
+            if (process != GetCurrentProcessId() || !IsWindowVisible(window) || std::wstring(className) != L"#32770")
+                return TRUE;
+            return !(*reinterpret_cast<const std::function<bool(HWND)>*>(param))(window);
+        },
+        reinterpret_cast<LPARAM>(&stop));
+}
+
+// A message box's message is the longest text among its static controls.
+std::wstring LongestStaticText(HWND box) {
+    std::wstring longest;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[16] = {};
+        GetClassNameW(child, className, 16);
+        std::wstring text = WindowText(child);
+        if (lstrcmpiW(className, L"Static") == 0 && text.size() > longest.size()) longest = text;
+    }
+    return longest;
+}
+
+// A window's caption as the system keeps it, without a message to the
+// window's thread: the watcher polls while that thread runs the sheet.
+std::wstring Caption(HWND window) {
+    wchar_t text[512] = {};
+    InternalGetWindowText(window, text, 512);
+    return text;
+}
+
+// A shown dialog box of this process with another caption, or null.
+HWND FindOtherDialog(const std::wstring& exceptCaption) {
+    HWND found = nullptr;
+    ForEachShownDialog([&](HWND window) { return Caption(window) != exceptCaption && (found = window); });
+    return found;
+}
+
+// A dialog box's caption and message, for a failure report.
+std::wstring DialogDescription(HWND box) { return L"\"" + WindowText(box) + L"\": " + LongestStaticText(box); }
+
+}  // namespace
+
+HWND FindDialogByCaption(const std::wstring& caption) {
+    HWND found = nullptr;
+    ForEachShownDialog([&](HWND window) { return Caption(window) == caption && (found = window); });
+    return found;
+}
+
 // After `inspect` (or before the sheet shows) nothing else of this process
 // may be waiting for a user: such a window is answered, so the run goes on,
 // and fails the test with its text.  A run that still has not ended when the
@@ -135,59 +191,7 @@ void SelectListRow(HWND list, int row) {
     ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
-namespace {
 
-// The shown dialog boxes of this process (top-level windows of the dialog
-// class), until `stop` says it has found one.
-void ForEachShownDialog(const std::function<bool(HWND)>& stop) {
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            wchar_t className[16] = {};
-            GetClassNameW(window, className, 16);
-            if (process != GetCurrentProcessId() || !IsWindowVisible(window) || std::wstring(className) != L"#32770")
-                return TRUE;
-            return !(*reinterpret_cast<const std::function<bool(HWND)>*>(param))(window);
-        },
-        reinterpret_cast<LPARAM>(&stop));
-}
-
-// A message box's message is the longest text among its static controls.
-std::wstring LongestStaticText(HWND box) {
-    std::wstring longest;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t className[16] = {};
-        GetClassNameW(child, className, 16);
-        std::wstring text = WindowText(child);
-        if (lstrcmpiW(className, L"Static") == 0 && text.size() > longest.size()) longest = text;
-    }
-    return longest;
-}
-
-// A window's caption as the system keeps it, without a message to the
-// window's thread: the watcher polls while that thread runs the sheet.
-std::wstring Caption(HWND window) {
-    wchar_t text[512] = {};
-    InternalGetWindowText(window, text, 512);
-    return text;
-}
-
-}  // namespace
-
-HWND FindDialogByCaption(const std::wstring& caption) {
-    HWND found = nullptr;
-    ForEachShownDialog([&](HWND window) { return Caption(window) == caption && (found = window); });
-    return found;
-}
-
-HWND FindOtherDialog(const std::wstring& exceptCaption) {
-    HWND found = nullptr;
-    ForEachShownDialog([&](HWND window) { return Caption(window) != exceptCaption && (found = window); });
-    return found;
-}
-
-std::wstring DialogDescription(HWND box) { return L"\"" + WindowText(box) + L"\": " + LongestStaticText(box); }
 
 std::wstring AnswerMessageBox(const std::wstring& caption, const std::function<void()>& whileShown) {
     HWND box = nullptr;

@@ -116,10 +116,6 @@ void SelectListRow(HWND list, int row);
 // The shown dialog box of this process with this caption (a message box), or
 // null.
 HWND FindDialogByCaption(const std::wstring& caption);
-// A shown dialog box of this process with another caption, or null.
-HWND FindOtherDialog(const std::wstring& exceptCaption);
-// A dialog box's caption and message, for a failure report.
-std::wstring DialogDescription(HWND box);
 // Waits for the message box with this caption, runs `whileShown`, closes the
 // box with OK and returns its message.
 std::wstring AnswerMessageBox(const std::wstring& caption, const std::function<void()>& whileShown = {});
