@@ -101,9 +101,16 @@ TEST(LanguageProcess, TheLibraryOfTheInterfaceLanguageDressesTheSheetAndGoesWith
 TEST(MirroredLibrary, MirrorsTheSheetInAProcessOfAnotherLanguage) {
     namespace fs = std::filesystem;
     ASSERT_EQ(PRIMARYLANGID(GetUserDefaultUILanguage()), LANG_ENGLISH);
-    const fs::path folder = BesideTestProgram(L"en-US");
-    fs::create_directory(folder);
-    fs::copy_file(BesideTestProgram(L"he-IL\\QuorvelCplhe-IL.dll"), folder / L"QuorvelCplen-US.dll",
+    // Gone however the test ends, so that no later test of this process loads it.
+    struct StandIn {
+        fs::path folder = BesideTestProgram(L"en-US");
+        ~StandIn() {
+            std::error_code ignored;
+            fs::remove_all(folder, ignored);
+        }
+    } standIn;
+    fs::create_directory(standIn.folder);
+    fs::copy_file(BesideTestProgram(L"he-IL\\QuorvelCplhe-IL.dll"), standIn.folder / L"QuorvelCplen-US.dll",
                   fs::copy_options::overwrite_existing);
     DWORD sheetStyle = 0, tabStyle = 0;
     {
@@ -121,7 +128,6 @@ TEST(MirroredLibrary, MirrorsTheSheetInAProcessOfAnotherLanguage) {
         EXPECT_TRUE(watcher.SawSheet());
         DrainQuitMessages();
     }
-    fs::remove_all(folder);
     EXPECT_NE(sheetStyle & kMirrored, 0u) << "the sheet";
     EXPECT_NE(tabStyle & kMirrored, 0u) << "the tabs";
 }
