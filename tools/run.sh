@@ -19,8 +19,10 @@ while [ $# -gt 0 ]; do
     --dpi) dpi=${2:?--dpi needs a value such as 144}; shift 2 ;;
     --lang)
       tag=${2:?--lang needs a language tag such as fr-FR}
-      caller_lang=${QUORVEL_LANGUAGE_LOCALES[$tag]:-}
-      [ -n "$caller_lang" ] || { echo "No language library for $tag; there are: ${!QUORVEL_LANGUAGE_LOCALES[*]}" >&2; exit 2; }
+      case " $(quorvel_languages) " in
+        *" $tag "*) caller_lang=$(locale_of "$tag") ;;
+        *) echo "No language library for $tag; there are: $(quorvel_languages)" >&2; exit 2 ;;
+      esac
       shift 2 ;;
     *) echo "usage: tools/run.sh [--lang TAG] [--dpi DPI]" >&2; exit 2 ;;
   esac

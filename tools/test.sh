@@ -21,7 +21,7 @@ ctest --preset fuzz
 cmake --preset win64
 cmake --build --preset win64
 # The language tests run the applet under each language's Unix locale.
-for locale in "${QUORVEL_LANGUAGE_LOCALES[@]}"; do ensure_locale "$locale"; done
+for tag in $(quorvel_languages); do ensure_locale "$(locale_of "$tag")"; done
 wine_env "$QUORVEL_ROOT/build/win64"
 wine_prefix_ready
 # One display for the whole run.

@@ -11,6 +11,7 @@
 #include "win32/Boundary.h"
 #include "win32/Module.h"
 #include "win32/PageHost.h"
+#include "win32/ResourceData.h"
 #include "win32/WideText.h"
 
 namespace {
@@ -48,13 +49,10 @@ void AdaptSheetTemplate(void* dialogTemplate, bool mirrored) {
 // sheet around them (its title bar, tabs and buttons inherit the layout)
 // follows the first page's, whatever the system's own sheet template is.
 bool PagesAreMirrored() {
-    HINSTANCE module = TheModule().ResourceInstance();
-    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(IDD_GENERAL), RT_DIALOG);
-    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes || SizeofResource(module, found) < 16) return false;
+    auto page = ResourceData(TheModule().ResourceInstance(), RT_DIALOG, MAKEINTRESOURCEW(IDD_GENERAL));
+    if (page.size() < 16) return false;
     DWORD extendedStyle = 0;
-    std::memcpy(&extendedStyle, static_cast<const BYTE*>(bytes) + StyleOffsets(bytes).extendedStyle, sizeof extendedStyle);
+    std::memcpy(&extendedStyle, page.data() + StyleOffsets(page.data()).extendedStyle, sizeof extendedStyle);
     return (extendedStyle & WS_EX_LAYOUTRTL) != 0;
 }
 

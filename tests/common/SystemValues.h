@@ -59,9 +59,6 @@ inline constexpr KeyText kKeyTexts[] = {
 // Help topics.
 inline constexpr char16_t kGeneralTopic[] = u"faq-btsettings.html";
 
-// The language libraries beside the applet and their help folders, by tag.
-inline constexpr const char16_t* kLanguageTags[] = {u"de-DE", u"fr-FR", u"es-ES", u"ja-JP", u"he-IL"};
-
 // Identifiers.
 inline constexpr char16_t kNotificationWindowClass[] = u"{A7BAD5BD-4855-4021-83FF-B9E9170B4EE6}";
 inline constexpr char16_t kSingleInstanceEvent[] = u"{7C44F3BA-A778-484f-8E41-B6009F7AD669}";

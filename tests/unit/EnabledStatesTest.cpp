@@ -8,7 +8,6 @@
 #include <set>
 
 #include "PageFixture.h"
-#include "pages/SheetPages.h"
 
 namespace {
 
@@ -18,11 +17,7 @@ TEST_F(EnabledStatesTest, OnlyTheGovernedControlsAreDisabledAfterEachChange) {
     SheetPages pages(services);
     for (const PageRow& row : pages.Rows())
         if (row.record) row.record->SetSheetInfo(&info);
-    auto page = [&](unsigned id) -> PropertyPage& {
-        for (const PageRow& row : pages.Rows())
-            if (row.page.TemplateId() == id) return row.page;
-        throw std::logic_error("no such page");
-    };
+    auto page = [&](unsigned id) -> PropertyPage& { return PageOf(pages, id); };
     auto click = [&](unsigned id, int control, bool checked) {
         view.Control(control).checked = checked;
         page(id).OnCommand(view, control);

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "PageFixture.h"
-#include "pages/SheetPages.h"
 
 namespace {
 
@@ -35,17 +34,14 @@ TEST_F(HelpLinksTest, EveryLinkAndHelpRequestOpensItsOwnTopic) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << "page " << row.page << ", control " << row.control);
-        PropertyPage* page = nullptr;
-        for (const PageRow& each : pages.Rows())
-            if (each.page.TemplateId() == row.page) page = &each.page;
-        ASSERT_NE(page, nullptr);
+        PropertyPage& page = PageOf(pages, row.page);
         for (auto [code, topic] : {std::pair{NotifyCode::Click, row.click}, std::pair{NotifyCode::Return, row.onReturn}}) {
             if (row.control == kHelpRequest && code == NotifyCode::Return) continue;
             shell.helpOpened.clear();
             if (row.control == kHelpRequest)
-                page->OnHelp(view);
+                page.OnHelp(view);
             else
-                page->OnNotify(view, {.controlId = row.control, .code = code});
+                page.OnNotify(view, {.controlId = row.control, .code = code});
             using Opened = std::vector<std::pair<std::u16string, std::u16string>>;
             const Opened expected = topic.empty() ? Opened() : Opened{{topic, TextOf(IDS_HELP_FOLDER_FORMAT)}};
             EXPECT_EQ(shell.helpOpened, expected) << (code == NotifyCode::Click ? "click" : "return");

@@ -6,6 +6,9 @@
 #include "FakeEnvironment.h"
 #include "FakeStack.h"
 #include "applet/CpropertySheetInfo.h"
+#include "pages/SheetPages.h"
+
+#include <stdexcept>
 
 class PageFixture : public RegistryTest {
 protected:
@@ -16,6 +19,13 @@ protected:
     PageServices services{stack, registry, strings, shell, files, folders};
     FakeDialogView view;
 };
+
+// A page of the page table by its template id.
+inline PropertyPage& PageOf(SheetPages& pages, unsigned templateId) {
+    for (const PageRow& row : pages.Rows())
+        if (row.page.TemplateId() == templateId) return row.page;
+    throw std::logic_error("no page of that template");
+}
 
 // The same with the page under test, over the record.
 template <typename Page>

@@ -18,7 +18,7 @@ std::wstring UpperClassName(HWND window) {
 
 Dialog DialogResource(HMODULE module, UINT id, const std::function<void(HWND)>& whileBuilt) {
     Dialog dialog{};
-    auto bytes = ResourceBytes(module, RT_DIALOG, MAKEINTRESOURCEW(id));
+    auto bytes = ResourceData(module, RT_DIALOG, MAKEINTRESOURCEW(id));
     ScopedAppletContext context;
     if (bytes.empty() || !context.Active()) return dialog;
     // Pages are child dialogs: they need a parent.

@@ -14,6 +14,7 @@
 
 #include <cwctype>
 
+#include <map>
 #include <set>
 #include <string>
 
@@ -37,20 +38,16 @@ std::set<UINT> Untranslated() {
     for (const auto& key : sys::kKeyTexts) ids.insert(key.id);
     return ids;
 }
-// The translations, with the texts each language takes over from English
-// unchanged, and whether it reads right to left (its pages are mirrored).
-struct Translation {
-    const wchar_t* tag;
-    std::set<UINT> sameAsEnglish;
-    bool mirrored = false;
-};
-const Translation kTranslations[] = {
+// The texts each translation takes over from English unchanged, and the
+// languages that read right to left (their pages are mirrored).
+const std::map<std::wstring, std::set<UINT>> kSameAsEnglish = {
     {L"de-DE", {120, 121, 134, 253}},  // Headset, Stereo, HCRP, Name
     {L"fr-FR", {134, 137, 251, 252}},  // HCRP, Description, Port, Direction
     {L"es-ES", {117, 134}},            // Error, HCRP
     {L"ja-JP", {134}},
-    {L"he-IL", {134}, true},
+    {L"he-IL", {134}},
 };
+const std::set<std::wstring> kRightToLeft = {L"he-IL"};
 
 size_t Count(const std::wstring& text, const wchar_t* what) {
     size_t count = 0;
@@ -61,25 +58,17 @@ size_t Count(const std::wstring& text, const wchar_t* what) {
 class Resources : public ::testing::Test {
 protected:
     void SetUp() override {
-        english_ = Load(L"QuorvelCpl.dll");
+        english_ = LoadAsData(L"QuorvelCpl.dll");
         languages_.push_back(english_);
-        for (const Translation& translation : kTranslations) {
-            const std::wstring tag = translation.tag;
-            languages_.push_back(translated_.emplace_back(Load((tag + L"\\QuorvelCpl" + tag + L".dll").c_str())));
-        }
+        for (const std::wstring tag : kLanguageTags)
+            languages_.push_back(translated_.emplace_back(LoadAsData(tag + L"\\QuorvelCpl" + tag + L".dll")));
     }
     void TearDown() override {
         for (HMODULE module : languages_) FreeLibrary(module);
     }
-    static HMODULE Load(const wchar_t* file) {
-        HMODULE module = LoadLibraryExW(BesideTestProgram(file).c_str(), nullptr,
-                                        LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-        EXPECT_NE(module, nullptr) << "cannot load " << file << ": " << GetLastError();
-        return module;
-    }
     std::vector<HMODULE> languages_;
     HMODULE english_ = nullptr;
-    std::vector<HMODULE> translated_;  // in the order of kTranslations
+    std::vector<HMODULE> translated_;  // in the order of kLanguageTags
     // The applet's manifest, under which its dialogs are built.
     LoadedApplet applet_;
     ShellOnApplet shell_{applet_};
@@ -88,18 +77,19 @@ protected:
 TEST_F(Resources, EveryLanguageHasEveryNamedTextAndIcon) {
     for (HMODULE module : languages_) {
         for (UINT id : kStringIds) EXPECT_FALSE(StringResource(module, id).empty()) << id;
-        for (UINT id : kIconIds) EXPECT_FALSE(ResourceBytes(module, RT_GROUP_ICON, MAKEINTRESOURCEW(id)).empty()) << id;
+        for (UINT id : kIconIds) EXPECT_FALSE(ResourceData(module, RT_GROUP_ICON, MAKEINTRESOURCEW(id)).empty()) << id;
     }
 }
 
 TEST_F(Resources, TranslationsKeepFormatsLinksAndTheTextsUsedAsTheyStand) {
     const std::set<UINT> untranslated = Untranslated();
     for (size_t language = 0; language < translated_.size(); ++language) {
-        const Translation& translation = kTranslations[language];
+        const std::wstring tag = kLanguageTags[language];
+        const auto same = kSameAsEnglish.find(tag);
         for (UINT id : kStringIds) {
-            SCOPED_TRACE(testing::Message() << translation.tag << ", text " << id);
+            SCOPED_TRACE(testing::Message() << tag << ", text " << id);
             std::wstring english = StringResource(english_, id), text = StringResource(translated_[language], id);
-            if (untranslated.contains(id) || translation.sameAsEnglish.contains(id))
+            if (untranslated.contains(id) || (same != kSameAsEnglish.end() && same->second.contains(id)))
                 EXPECT_EQ(text, english);
             else
                 EXPECT_NE(text, english) << "not translated";
@@ -118,15 +108,15 @@ TEST_F(Resources, KeyTextsNameTheSystemsKeysAndValues) {
 // reads right to left mirrors its pages.
 TEST_F(Resources, TemplatesAgreeAcrossLanguagesInAllButTheirTexts) {
     for (size_t language = 0; language < translated_.size(); ++language) {
-        const Translation& translation = kTranslations[language];
-        const bool samePlaces = std::wstring(translation.tag) == L"de-DE";
+        const std::wstring tag = kLanguageTags[language];
+        const bool samePlaces = tag == L"de-DE";
         for (UINT id : kDialogIds) {
-            SCOPED_TRACE(testing::Message() << translation.tag << ", dialog " << id);
+            SCOPED_TRACE(testing::Message() << tag << ", dialog " << id);
             Dialog english = DialogResource(english_, id), translated = DialogResource(translated_[language], id);
             ASSERT_FALSE(english.items.empty()) << "not built";
             EXPECT_EQ(english.style & DS_CONTEXTHELP, 0u);
             EXPECT_EQ(english.extendedStyle & WS_EX_LAYOUTRTL, 0u);
-            EXPECT_EQ((translated.extendedStyle & WS_EX_LAYOUTRTL) != 0, translation.mirrored);
+            EXPECT_EQ((translated.extendedStyle & WS_EX_LAYOUTRTL) != 0, kRightToLeft.contains(tag));
             EXPECT_FALSE(translated.caption.empty());
             // The size is in pixels of the template's font, so it shows a changed font too.
             EXPECT_EQ(std::tie(translated.style, translated.size.cx, translated.size.cy),

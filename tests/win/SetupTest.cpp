@@ -118,8 +118,7 @@ TEST_F(SetupTest, TheSetupRoundTripsThroughWinesControlPanel) {
     for (const wchar_t* file :
          {L"QuorvelCpl.dll", L"IconResource.dll", L"HelpFiles\\en-US\\faq-btsettings.html", L"Uninstall.exe"})
         EXPECT_TRUE(fs::exists(kFolder / file)) << fs::path(file).string();
-    for (const char16_t* language : sys::kLanguageTags) {
-        const std::wstring tag = Wide(language);
+    for (const std::wstring tag : kLanguageTags) {
         EXPECT_TRUE(fs::exists(kFolder / tag / (L"QuorvelCpl" + tag + L".dll"))) << tag;
         EXPECT_TRUE(fs::exists(kFolder / L"HelpFiles" / tag / L"faq-btsettings.html")) << tag;
     }

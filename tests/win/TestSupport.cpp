@@ -241,11 +241,12 @@ LRESULT SendDeviceChange(WPARAM event, const GUID& interfaceClass, DWORD deviceT
                         reinterpret_cast<LPARAM>(&device));
 }
 
-std::span<const BYTE> ResourceBytes(HMODULE module, LPCWSTR type, LPCWSTR name) {
-    HRSRC info = FindResourceW(module, name, type);
-    HGLOBAL loaded = info ? LoadResource(module, info) : nullptr;
-    auto* data = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
-    return data ? std::span<const BYTE>(data, SizeofResource(module, info)) : std::span<const BYTE>();
+
+HMODULE LoadAsData(const std::wstring& fileName) {
+    HMODULE module = LoadLibraryExW(BesideTestProgram(fileName.c_str()).c_str(), nullptr,
+                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    EXPECT_NE(module, nullptr) << "cannot load " << fileName << ": " << GetLastError();
+    return module;
 }
 
 std::wstring StringResource(HMODULE module, UINT id) {

@@ -5,7 +5,6 @@
 
 #include <atomic>
 #include <functional>
-#include <span>
 #include <string>
 #include <thread>
 #include <vector>
@@ -13,11 +12,18 @@
 #include "SystemValues.h"
 #include "VmrStubControl.h"
 #include "win32/Module.h"
+#include "win32/ResourceData.h"
 #include "win32/WideText.h"
 
 // A file in the folder of the test program, where the build puts the applet
 // and the stack stand-ins.
 std::wstring BesideTestProgram(const wchar_t* fileName);
+
+// The tags of the language libraries the build puts beside the applet, each
+// in a folder of its tag.
+inline constexpr const wchar_t* kLanguageTags[] = {
+#include "LanguageTags.inc"
+};
 
 // The stand-ins' call log, one "Operation(arguments)" line per call.
 std::string StubLog();
@@ -120,10 +126,10 @@ HWND FindDialogByCaption(const std::wstring& caption);
 // box with OK and returns its message.
 std::wstring AnswerMessageBox(const std::wstring& caption, const std::function<void()>& whileShown = {});
 
-// Resources of a module, which may be loaded as a data file: the bytes of
-// one (empty when missing), and one text of the string table (empty when it
-// has none).
-std::span<const BYTE> ResourceBytes(HMODULE module, LPCWSTR type, LPCWSTR name);
+// A library beside the test program loaded for its resources only (the
+// bytes of one come from win32/ResourceData.h), and one text of a module's
+// string table (empty when it has none).
+HMODULE LoadAsData(const std::wstring& fileName);
 std::wstring StringResource(HMODULE module, UINT id);
 
 // Registry set-up of the test prefix.

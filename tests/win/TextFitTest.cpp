@@ -8,6 +8,7 @@
 
 #include "DialogTemplate.h"
 #include "TestSupport.h"
+#include "base/Utf8.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -34,11 +35,7 @@ const std::map<std::pair<UINT, int>, UINT> kTextsWrittenAtOpening = {
 };
 
 std::string Utf8(const std::wstring& text) {
-    std::string bytes(text.size() * 3 + 1, '\0');
-    bytes.resize(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes.data(), static_cast<int>(bytes.size()),
-                                     nullptr, nullptr));
-    if (!bytes.empty()) bytes.pop_back();
-    return bytes;
+    return Utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
 }
 
 std::wstring WithoutLinkMarkup(std::wstring text) {
@@ -143,14 +140,9 @@ std::vector<std::string> Misfits(HMODULE english, HMODULE module, const std::wst
 TEST(TextFit, EveryTranslatedTextFitsItsControlAndNoControlCoversAnother) {
     LoadedApplet applet;
     ShellOnApplet shell(applet);
-    HMODULE english = LoadLibraryExW(BesideTestProgram(L"QuorvelCpl.dll").c_str(), nullptr,
-                                     LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    ASSERT_NE(english, nullptr);
-    for (const char16_t* language : sys::kLanguageTags) {
-        const std::wstring tag = Wide(language);
-        HMODULE module = LoadLibraryExW(BesideTestProgram((tag + L"\\QuorvelCpl" + tag + L".dll").c_str()).c_str(),
-                                        nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-        ASSERT_NE(module, nullptr) << tag;
+    HMODULE english = LoadAsData(L"QuorvelCpl.dll");
+    for (const std::wstring tag : kLanguageTags) {
+        HMODULE module = LoadAsData(tag + L"\\QuorvelCpl" + tag + L".dll");
         for (UINT page : kDialogIds) {
             for (const std::string& misfit : Misfits(english, module, tag, page)) {
                 if (tag == L"de-DE")

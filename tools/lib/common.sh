@@ -15,11 +15,11 @@ QUORVEL_PACKAGES=(
   fonts-ipafont-gothic
 )
 
-# The Unix locale of each language the applet ships a library for: Wine takes
-# a process's interface language from it.
-declare -A QUORVEL_LANGUAGE_LOCALES=(
-  [de-DE]=de_DE.UTF-8 [fr-FR]=fr_FR.UTF-8 [es-ES]=es_ES.UTF-8 [ja-JP]=ja_JP.UTF-8 [he-IL]=he_IL.UTF-8
-)
+# The language tags the applet ships libraries for, as src/res/Languages.cmake
+# lists them, and the Unix locale of a tag: Wine takes a process's interface
+# language from it.
+quorvel_languages() { sed -n 's/^set(QUORVEL_LANGUAGES \(.*\))$/\1/p' "$QUORVEL_ROOT/src/res/Languages.cmake"; }
+locale_of() { printf '%s.UTF-8' "${1/-/_}"; }
 
 # Installs whatever of QUORVEL_PACKAGES is missing (apt-get update first).
 ensure_packages() {

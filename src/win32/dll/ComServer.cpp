@@ -13,6 +13,7 @@
 #include "win32/Boundary.h"
 #include "win32/Module.h"
 #include "win32/ModulePath.h"
+#include "win32/ResourceData.h"
 #include "win32/Win32Registry.h"
 #include "win32/Win32StringTable.h"
 
@@ -33,19 +34,11 @@ private:
     LCID saved_;
 };
 
-// The registry script resource, from the applet's own module: language
-// libraries carry none.
-std::string_view ScriptResource() {
-    HMODULE module = TheModule().Instance();
-    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(IDR_REGISTRY_SCRIPT), L"REGISTRY");
-    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-    const char* bytes = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
-    return bytes ? std::string_view(bytes, SizeofResource(module, found)) : std::string_view();
-}
-
 long ApplyScript(IRegistry& registry, bool registering) {
     SystemLocaleForThread systemLocale;
-    return ApplyRegistrationScript(registry, Utf8ToUtf16(ScriptResource()), {{u"APPID", kAppId}}, registering);
+    // The script is the applet's own resource: language libraries carry none.
+    auto script = ResourceData(TheModule().Instance(), L"REGISTRY", MAKEINTRESOURCEW(IDR_REGISTRY_SCRIPT));
+    return ApplyRegistrationScript(registry, Utf8ToUtf16(script), {{u"APPID", kAppId}}, registering);
 }
 
 long UpdateRegistration(bool registering) {
