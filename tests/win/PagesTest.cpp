@@ -33,17 +33,6 @@ protected:
     LoadedApplet applet;
 };
 
-TEST_F(PagesTest, ARenameReachesTheStackAsUtf8AndTheUsersKey) {
-    Run(kGeneral, [](HWND sheet, HWND page) {
-        SetDlgItemTextW(page, IDC_DEVICE_NAME, L"  Lab B\u00E4nch ");
-        PressOk(sheet);
-    });
-    EXPECT_NE(StubLog().find("BtSetDeviceFriendlyName(name=\"Lab B\xC3\xA4nch\")"), std::string::npos)
-        << StubLog();
-    EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, sys::kUserNotificationsKey, sys::kLocalDeviceName),
-              std::make_pair(static_cast<DWORD>(REG_SZ), std::wstring(L"Lab B\u00E4nch")));
-}
-
 // A refused apply keeps the sheet open where the user is, even when that is
 // another page than the one that refused.
 TEST_F(PagesTest, AnEmptyNameKeepsTheSheetOpenOnTheCurrentPage) {

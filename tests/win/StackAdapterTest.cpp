@@ -19,7 +19,7 @@ TEST(StackAdapter, EveryMethodCallsItsOwnExportWithItsArgumentsAndPassesItsResul
     std::uint32_t count = 0, firmware = 0;
     std::vector<std::uint8_t> records;
     _VMR_LOCAL_DEVICE_INFO named{}, info{};
-    std::strcpy(named.friendlyName, "Adapter Bench");
+    std::strcpy(named.friendlyName, "Adapter B\xC3\xA4nch");  // UTF-8, as the page sends it
     _OBEX_OBJECT_T folder{};
     std::memcpy(folder.path, u"C:\\Adapted", sizeof u"C:\\Adapted");
     folder.length = 10;
@@ -46,7 +46,7 @@ TEST(StackAdapter, EveryMethodCallsItsOwnExportWithItsArgumentsAndPassesItsResul
         {"BtToggleDiscoverableOnOff", [&] { return stack.ToggleDiscoverableOnOff(); }, ""},
         {"BtToggleConnectivityState", [&] { return stack.ToggleConnectivityState(); }, ""},
         {"BtGetDeviceFriendlyName", [&] { return stack.GetDeviceFriendlyName(&info); }, ""},
-        {"BtSetDeviceFriendlyName", [&] { return stack.SetDeviceFriendlyName(&named); }, "name=\"Adapter Bench\""},
+        {"BtSetDeviceFriendlyName", [&] { return stack.SetDeviceFriendlyName(&named); }, "name=\"Adapter B\xC3\xA4nch\""},
         {"BtGetLocalDeviceInfo", [&] { return stack.GetLocalDeviceInfo(&info); }, ""},
         {"BtGetLocalFirmwareVersion", [&] { return stack.GetLocalFirmwareVersion(&firmware); }, ""},
         {"BtSetHighSpeedStatus", [&] { return stack.SetHighSpeedStatus(true); }, "value=1"},
