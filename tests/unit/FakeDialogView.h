@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "pages/IDialogView.h"
@@ -40,17 +41,14 @@ struct FakeListView final : IListView {
     int selected = -1;
 
     // The row at an index the list has; a list view ignores any other index.
-    Row* At(int item) { return item >= 0 && item < ItemCount() ? &rows[static_cast<std::size_t>(item)] : nullptr; }
-    const Row* At(int item) const { return const_cast<FakeListView*>(this)->At(item); }
+    const Row* At(int item) const { return item >= 0 && item < ItemCount() ? &rows[item] : nullptr; }
+    Row* At(int item) { return const_cast<Row*>(std::as_const(*this).At(item)); }
     std::u16string Cell(int row, int column) const { return std::u16string(SubItemText(row, column).view()); }
 
     void InsertColumn(int, std::u16string_view, int) override {}
     void AddExtendedStyle(std::uint32_t) override {}
     int ItemCount() const override { return static_cast<int>(rows.size()); }
-    void DeleteAllItems() override {
-        rows.clear();
-        selected = -1;
-    }
+    void DeleteAllItems() override { rows.clear(), selected = -1; }
     int InsertItem(int item, std::u16string_view text) override {
         item = std::clamp(item, 0, ItemCount());
         rows.insert(rows.begin() + item, Row{{{0, std::u16string(text)}}});
@@ -64,8 +62,7 @@ struct FakeListView final : IListView {
     }
     int SelectedItem() const override { return selected; }
     std::optional<std::intptr_t> ItemData(int item) const override {
-        const Row* row = At(item);
-        return row ? std::optional(row->data) : std::nullopt;
+        return At(item) ? std::optional(At(item)->data) : std::nullopt;
     }
     Text260 SubItemText(int item, int column) const override {
         const Row* row = At(item);

@@ -20,30 +20,38 @@ public:
     std::size_t throwingCall = SIZE_MAX;
     struct StackFault {};
 
+    // What the stack reports, and what it was given.
     std::int32_t radioOn = 1, discoverable = 1, connectable = 1;
     std::string friendlyName = "Desk PC";
     std::uint32_t firmware = 4135;
+    std::vector<std::uint8_t> portBytes;  // the port array as the stack fills it
+    std::uint32_t portCount = 0;          // and the count it reports
 
-    std::string nameSent;                 // the last name given to SetDeviceFriendlyName
-    std::vector<bool> highSpeedSent;
+    std::string nameSent;  // the last name given to SetDeviceFriendlyName
+    std::vector<bool> highSpeedSent, scmstSent;
     std::vector<std::int32_t> proximitySent;
+    std::vector<std::uint32_t> oppSent;
+    struct Deactivation {
+        _BTH_ADDR_T address;
+        std::uint16_t kind;
+        std::uint32_t port;
+    };
+    std::vector<Deactivation> deactivated;
 
     std::int32_t RegisterApplication() override { return Log("RegisterApplication"); }
     std::int32_t UnRegister() override { return Log("UnRegister"); }
     std::int32_t ObexRegisterApplication() override { return Log("ObexRegisterApplication"); }
     std::int32_t ObexUnRegister() override { return Log("ObexUnRegister"); }
-
-    std::int32_t GetRadioStatus(std::int32_t* on) override { return Report("GetRadioStatus", on, radioOn); }
+    std::int32_t GetRadioStatus(std::int32_t* on) override { return *on = radioOn, Log("GetRadioStatus"); }
     std::int32_t GetDiscoveryModeStatus(std::int32_t* on) override {
-        return Report("GetDiscoveryModeStatus", on, discoverable);
+        return *on = discoverable, Log("GetDiscoveryModeStatus");
     }
     std::int32_t GetConnectivityStatus(std::int32_t* on) override {
-        return Report("GetConnectivityStatus", on, connectable);
+        return *on = connectable, Log("GetConnectivityStatus");
     }
     std::int32_t ToggleRadioOnOff() override { return Log("ToggleRadioOnOff"); }
     std::int32_t ToggleDiscoverableOnOff() override { return Log("ToggleDiscoverableOnOff"); }
     std::int32_t ToggleConnectivityState() override { return Log("ToggleConnectivityState"); }
-
     // The rest of the record holds what the stack left there, so a name read
     // past its field shows.
     std::int32_t GetDeviceFriendlyName(_VMR_LOCAL_DEVICE_INFO* info) override {
@@ -56,47 +64,23 @@ public:
         return Log("SetDeviceFriendlyName");
     }
     std::int32_t GetLocalDeviceInfo(_VMR_LOCAL_DEVICE_INFO* info) override {
-        info->lap = 0xDA7113;
-        return Log("GetLocalDeviceInfo");
+        return info->lap = 0xDA7113, Log("GetLocalDeviceInfo");
     }
     std::int32_t GetLocalFirmwareVersion(std::uint32_t* version) override {
-        *version = firmware;
-        return Log("GetLocalFirmwareVersion");
+        return *version = firmware, Log("GetLocalFirmwareVersion");
     }
-
-    std::int32_t SetHighSpeedStatus(bool on) override {
-        highSpeedSent.push_back(on);
-        return Log("SetHighSpeedStatus");
-    }
+    std::int32_t SetHighSpeedStatus(bool on) override { return highSpeedSent.push_back(on), Log("SetHighSpeedStatus"); }
     std::int32_t ProximityPairingOnOff(std::int32_t state) override {
-        proximitySent.push_back(state);
-        return Log("ProximityPairingOnOff");
+        return proximitySent.push_back(state), Log("ProximityPairingOnOff");
     }
-    std::vector<bool> scmstSent;
-    std::int32_t SetScmstValue(bool on) override {
-        scmstSent.push_back(on);
-        return Log("SetScmstValue");
-    }
+    std::int32_t SetScmstValue(bool on) override { return scmstSent.push_back(on), Log("SetScmstValue"); }
     std::int32_t SetFtpServerRootFolder(_OBEX_OBJECT_T*) override { return Log("SetFtpServerRootFolder"); }
     std::int32_t ObexServersActivate() override { return Log("ObexServersActivate"); }
     std::int32_t ObexServersDeActivate() override { return Log("ObexServersDeActivate"); }
-    std::vector<std::uint32_t> oppSent;
-    std::int32_t OppSetServerConfig(_VMR_OPP_CONFIG_DATA* config) override {
-        oppSent = {config->acceptPimItems, config->businessCards, config->emailMessages, config->notes,
-                   config->calendarItems};
+    std::int32_t OppSetServerConfig(_VMR_OPP_CONFIG_DATA* c) override {
+        oppSent = {c->acceptPimItems, c->businessCards, c->emailMessages, c->notes, c->calendarItems};
         return Log("OppSetServerConfig");
     }
-
-    // The port array as the stack fills it, and the count it reports.
-    std::vector<std::uint8_t> portBytes;
-    std::uint32_t portCount = 0;
-    struct Deactivation {
-        _BTH_ADDR_T address;
-        std::uint16_t kind;
-        std::uint32_t port;
-    };
-    std::vector<Deactivation> deactivated;
-
     std::int32_t GetSppPortInfo(std::uint32_t* count, std::vector<std::uint8_t>* records) override {
         std::int32_t result = Log("GetSppPortInfo");
         *count = result < 0 ? 0 : portCount;
@@ -104,14 +88,12 @@ public:
         return result;
     }
     std::int32_t DeactivateService(_BTH_ADDR_T* address, std::uint16_t kind, std::uint32_t port) override {
-        deactivated.push_back({*address, kind, port});
-        return Log("DeactivateService");
+        return deactivated.push_back({*address, kind, port}), Log("DeactivateService");
     }
 
     // Puts another component's step into the same log, so that one order
     // covers both; it can be the throwing call too.
     void Note(const char* step) { Log(step); }
-
     bool Called(const std::string& name) const { return std::find(calls.begin(), calls.end(), name) != calls.end(); }
 
 private:
@@ -120,9 +102,5 @@ private:
         if (calls.size() == throwingCall + 1) throw StackFault{};
         auto found = results.find(name);
         return found == results.end() ? 0 : found->second;
-    }
-    std::int32_t Report(const char* name, std::int32_t* out, std::int32_t value) {
-        *out = value;
-        return Log(name);
     }
 };

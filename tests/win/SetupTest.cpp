@@ -93,15 +93,15 @@ protected:
             DeleteRegistryTree(HKEY_LOCAL_MACHINE, key);
         for (const char16_t* key : {kAppIdKey.c_str(), kModuleAppIdKey}) DeleteRegistryTree(HKEY_CLASSES_ROOT, key);
     }
-    static std::wstring CplsValue(const wchar_t* name) {
-        return ReadRegistryString(HKEY_LOCAL_MACHINE, sys::kCplsKey, reinterpret_cast<const char16_t*>(name)).second;
+    // A value's text, empty when there is none.
+    static std::wstring Value(const char16_t* key, const std::wstring& name) {
+        return ReadRegistryString(HKEY_LOCAL_MACHINE, key, reinterpret_cast<const char16_t*>(name.c_str())).second;
     }
     static bool NothingRegistered() {
-        return CplsValue(L"Bluetooth Settings").empty() && CplsValue(L"Bluetooth-Einstellungen").empty() &&
-               ReadRegistryString(HKEY_LOCAL_MACHINE, sys::kCategoriesKey,
-                                  reinterpret_cast<const char16_t*>(installed.c_str()))
-                       .first == 0 &&
-               !KeyExists(HKEY_CLASSES_ROOT, kAppIdKey.c_str()) && !KeyExists(HKEY_CLASSES_ROOT, kModuleAppIdKey);
+        return Value(sys::kCplsKey, L"Bluetooth Settings").empty() &&
+               Value(sys::kCplsKey, L"Bluetooth-Einstellungen").empty() &&
+               Value(sys::kCategoriesKey, installed).empty() && !KeyExists(HKEY_CLASSES_ROOT, kAppIdKey.c_str()) &&
+               !KeyExists(HKEY_CLASSES_ROOT, kModuleAppIdKey);
     }
 
     const fs::path standIns[2] = {SystemFolder() / L"VmrBtProxy.dll", SystemFolder() / L"VmrBtOBEXProxy.dll"};
@@ -123,12 +123,11 @@ TEST_F(SetupTest, TheSetupRoundTripsThroughWinesControlPanel) {
         EXPECT_TRUE(fs::exists(kFolder / L"HelpFiles" / tag / L"faq-btsettings.html")) << tag;
     }
     for (const auto& standIn : standIns) EXPECT_TRUE(fs::exists(standIn)) << standIn.string();
-    EXPECT_EQ(CplsValue(L"Bluetooth Settings"), installed);
-    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, sys::kCategoriesKey,
-                                 reinterpret_cast<const char16_t*>(installed.c_str())).second, L"2,3,4");
+    EXPECT_EQ(Value(sys::kCplsKey, L"Bluetooth Settings"), installed);
+    EXPECT_EQ(Value(sys::kCategoriesKey, installed), L"2,3,4");
     EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, kAppIdKey.c_str()));
-    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kUninstallKey, u"DisplayVersion").second, L"1.0.0.0");
-    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kUninstallKey, u"DisplayIcon").second, installed + L",-215");
+    EXPECT_EQ(Value(kUninstallKey, L"DisplayVersion"), L"1.0.0.0");
+    EXPECT_EQ(Value(kUninstallKey, L"DisplayIcon"), installed + L",-215");
 
     // Wine's Control Panel opens an item through the "cplopen" verb of its
     // file's class, which Wine gives .cpl files only; Windows opens any
@@ -209,7 +208,7 @@ TEST_F(SetupTest, TheRegistrationGoesWhateverTheLanguageAndWithoutTheStack) {
     for (bool stackRemovedFirst : {false, true}) {
         SCOPED_TRACE(stackRemovedFirst ? "the stack removed first" : "under another language");
         ASSERT_EQ(Install(L"/STANDINS"), 0u);
-        ASSERT_EQ(CplsValue(L"Bluetooth Settings"), installed);
+        ASSERT_EQ(Value(sys::kCplsKey, L"Bluetooth Settings"), installed);
         std::error_code ignored;
         if (stackRemovedFirst) {
             for (const auto& standIn : standIns) fs::remove(standIn, ignored);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "stack/PortRecords.h"
 #include "win32/Win32Stack.h"
 
 #include <cstring>
@@ -86,9 +87,13 @@ TEST(StackAdapter, EveryMethodCallsItsOwnExportWithItsArgumentsAndPassesItsResul
     };
     for (const auto& read : reads) VmrStubSetState(read.state, read.value);
     for (const auto& read : reads) EXPECT_EQ(read.read(), read.value) << read.state;
+    // The ports come in an array of ten records, with the count of all there are.
+    std::vector<_SPP_PORT_INFO> ports(11);
+    for (std::uint32_t i = 0; i < ports.size(); ++i) ports[i].comPort = 20 + i;
+    VmrStubSetPorts(ports.data(), 11);
     EXPECT_EQ(stack.GetSppPortInfo(&count, &records), 0);
-    EXPECT_EQ(count, 3u) << "the stand-in's three ports";
-    EXPECT_EQ(records.size(), kSppPortArrayBytes);
+    ASSERT_EQ(records.size(), kSppPortArrayBytes);
+    EXPECT_EQ(ParsePortRecords(count, records).back().comPort, 29u);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
-#include <dbt.h>
 
 #include <algorithm>
 #include <chrono>
@@ -161,8 +160,6 @@ bool WaitUntil(const std::function<bool()>& condition) {
     return true;
 }
 
-void Click(HWND page, int id) { SendMessageW(GetDlgItem(page, id), BM_CLICK, 0, 0); }
-
 void PressOk(HWND sheet) {
     PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(sheet); })) << "OK did not close the sheet";
@@ -186,12 +183,6 @@ ListCells ListRows(HWND list) {
     }
     return rows;
 }
-
-void SelectListRow(HWND list, int row) {
-    ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-}
-
-
 
 std::wstring AnswerMessageBox(const std::wstring& caption, const std::function<void()>& whileShown) {
     HWND box = nullptr;
@@ -218,35 +209,12 @@ void SetRegistryString(HKEY root, const char16_t* path, const char16_t* name, co
     EXPECT_EQ(RegSetKeyValueW(root, Wide(path), Wide(name), REG_SZ, value.c_str(), size), ERROR_SUCCESS);
 }
 
-DWORD ReadRegistryDword(HKEY root, const char16_t* path, const char16_t* name) {
-    DWORD value = ~0u, size = sizeof value;
-    RegGetValueW(root, Wide(path), Wide(name), RRF_RT_REG_DWORD, nullptr, &value, &size);
-    return value;
-}
-
 std::pair<DWORD, std::wstring> ReadRegistryString(HKEY root, const char16_t* path, const char16_t* name) {
     wchar_t data[512] = {};
     DWORD type = 0, size = sizeof data - sizeof(wchar_t);
     if (RegGetValueW(root, Wide(path), Wide(name), RRF_RT_ANY | RRF_NOEXPAND, &type, data, &size) != ERROR_SUCCESS)
         return {0, L""};
     return {type, data};
-}
-
-LRESULT SendDeviceChange(WPARAM event, const GUID& interfaceClass, DWORD deviceType) {
-    DEV_BROADCAST_DEVICEINTERFACE_W device{};
-    device.dbcc_size = sizeof device;
-    device.dbcc_devicetype = deviceType;
-    device.dbcc_classguid = interfaceClass;
-    return SendMessageW(FindWindowW(Wide(sys::kNotificationWindowClass), nullptr), WM_DEVICECHANGE, event,
-                        reinterpret_cast<LPARAM>(&device));
-}
-
-
-HMODULE LoadAsData(const std::wstring& fileName) {
-    HMODULE module = LoadLibraryExW(BesideTestProgram(fileName.c_str()).c_str(), nullptr,
-                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    EXPECT_NE(module, nullptr) << "cannot load " << fileName << ": " << GetLastError();
-    return module;
 }
 
 std::wstring StringResource(HMODULE module, UINT id) {

@@ -91,13 +91,6 @@ void RunSheet(const LoadedApplet& applet, const std::function<void(HWND sheet)>&
 // Removes the quit messages waiting in this thread's queue; returns how many.
 int DrainQuitMessages();
 
-// Sends WM_DEVICECHANGE to the applet's hidden notification window as the
-// system would for a broadcast of `deviceType` naming `interfaceClass`;
-// returns its answer.
-LRESULT SendDeviceChange(WPARAM event, const GUID& interfaceClass, DWORD deviceType = 5);
-// The stack's device interface class.
-constexpr GUID kStackInterface = {
-    0xC979FA8A, 0xC069, 0x4CC9, {0xAB, 0x25, 0x32, 0x9D, 0xE3, 0xCC, 0x27, 0x57}};
 
 // The window text of `window`.
 std::wstring WindowText(HWND window);
@@ -106,8 +99,6 @@ std::wstring WindowText(HWND window);
 // `condition` holds; returns whether it did.
 bool WaitUntil(const std::function<bool()>& condition);
 
-// Page controls, as a user works them.
-void Click(HWND page, int id);
 // Presses OK and waits for the sheet to close.
 void PressOk(HWND sheet);
 // Switches the sheet to the page at `index` and returns its window.
@@ -116,8 +107,6 @@ HWND ShowPage(HWND sheet, int index);
 // Every cell of a list view of this process, row by row.
 using ListCells = std::vector<std::vector<std::wstring>>;
 ListCells ListRows(HWND list);
-// Selects and focuses a row of a list view of this process.
-void SelectListRow(HWND list, int row);
 
 // The shown dialog box of this process with this caption (a message box), or
 // null.
@@ -126,17 +115,13 @@ HWND FindDialogByCaption(const std::wstring& caption);
 // box with OK and returns its message.
 std::wstring AnswerMessageBox(const std::wstring& caption, const std::function<void()>& whileShown = {});
 
-// A library beside the test program loaded for its resources only (the
-// bytes of one come from win32/ResourceData.h), and one text of a module's
-// string table (empty when it has none).
-HMODULE LoadAsData(const std::wstring& fileName);
+
+// One text of a module's string table, empty when it has none.
 std::wstring StringResource(HMODULE module, UINT id);
 
 // Registry set-up of the test prefix.
 void DeleteRegistryTree(HKEY root, const char16_t* path);
 void SetRegistryDword(HKEY root, const char16_t* path, const char16_t* name, DWORD value);
 void SetRegistryString(HKEY root, const char16_t* path, const char16_t* name, const std::wstring& value);
-// A REG_DWORD value, or ~0 when there is none.
-DWORD ReadRegistryDword(HKEY root, const char16_t* path, const char16_t* name);
 // The value's type and text; type 0 when the value does not exist.
 std::pair<DWORD, std::wstring> ReadRegistryString(HKEY root, const char16_t* path, const char16_t* name);
