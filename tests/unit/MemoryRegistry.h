@@ -9,6 +9,7 @@
 // and check that no handle is left open.
 
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <set>
@@ -19,15 +20,20 @@
 #include "settings/IRegistry.h"
 
 // Raw value data: UTF-16 text without and with its terminator, and a DWORD.
-std::string Utf16Bytes(std::u16string_view text);
-std::string SzBytes(std::u16string_view text);
-std::string DwordBytes(std::uint32_t value);
+inline std::string Utf16Bytes(std::u16string_view text) {
+    return std::string(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(char16_t));
+}
+inline std::string SzBytes(std::u16string_view text) { return Utf16Bytes(std::u16string(text) + u'\0'); }
+inline std::string DwordBytes(std::uint32_t value) {
+    return std::string(reinterpret_cast<const char*>(&value), sizeof value);
+}
 
 class MemoryRegistry final : public IRegistry {
 public:
     struct Value {
         std::uint32_t type = 0;
         std::string bytes;
+        bool operator==(const Value&) const = default;
     };
     struct KeyRequest {
         bool create = false;
@@ -44,18 +50,64 @@ public:
         return Issue({true, root, path ? path : u"", access}, key);
     }
     long QueryValue(RegistryHandle key, const char16_t* name, std::uint32_t* type, void* data,
-                    std::uint32_t* size) override;
+                    std::uint32_t* size) override {
+        Count();
+        const Handle* handle = Find(key, reg::kQueryValue);
+        if (!handle) return reg::kAccessDenied;
+        if (data && !size) return reg::kInvalidParameter;
+        auto& values = keys_[handle->key];
+        auto found = values.find(Folded(name ? name : u""));
+        if (found == values.end()) return reg::kFileNotFound;
+        if (type) *type = found->second.type;
+        if (!size) return reg::kSuccess;
+        auto needed = static_cast<std::uint32_t>(found->second.bytes.size());
+        bool fits = *size >= needed;
+        *size = needed;
+        if (!data) return reg::kSuccess;
+        if (!fits) return reg::kMoreData;
+        std::memcpy(data, found->second.bytes.data(), needed);
+        return reg::kSuccess;
+    }
     long SetValue(RegistryHandle key, const char16_t* name, std::uint32_t type, const void* data,
-                  std::uint32_t size) override;
-    long DeleteValue(RegistryHandle key, const char16_t* name) override;
-    long DeleteTree(RegistryRoot root, const char16_t* path) override;
+                  std::uint32_t size) override {
+        Count();
+        const Handle* handle = Find(key, kSetValue);
+        if (!handle) return reg::kAccessDenied;
+        if (!data && size != 0) return reg::kInvalidParameter;
+        keys_[handle->key][Folded(name ? name : u"")] =
+            Value{type, size ? std::string(static_cast<const char*>(data), size) : ""};
+        return reg::kSuccess;
+    }
+    long DeleteValue(RegistryHandle key, const char16_t* name) override {
+        Count();
+        const Handle* handle = Find(key, kSetValue);
+        if (!handle || refuseDelete_.count(handle->key)) return reg::kAccessDenied;
+        return keys_[handle->key].erase(Folded(name ? name : u"")) ? reg::kSuccess : reg::kFileNotFound;
+    }
+    long DeleteTree(RegistryRoot root, const char16_t* path) override {
+        Count();
+        const std::u16string id = KeyId(root, path ? path : u""), below = id + u"\\";
+        if (!keys_.erase(id)) return reg::kFileNotFound;
+        for (auto key = keys_.lower_bound(below); key != keys_.end() && key->first.starts_with(below);)
+            key = keys_.erase(key);
+        return reg::kSuccess;
+    }
     long CloseKey(RegistryHandle key) override { return handles_.erase(key) ? reg::kSuccess : reg::kInvalidParameter; }
 
     // Test set-up and inspection; putting a value creates its key.  An empty
     // name is the key's unnamed value.
-    void PutKey(RegistryRoot root, std::u16string_view path);
-    void PutValue(RegistryRoot root, std::u16string_view path, std::u16string_view name,
-                  std::uint32_t type, std::string_view bytes);
+    void PutKey(RegistryRoot root, std::u16string_view path) {
+        // Every parent exists as a key of its own, as on Windows.
+        for (std::size_t end = 0; end != std::u16string_view::npos;) {
+            end = path.find(u'\\', end + 1);
+            keys_[KeyId(root, path.substr(0, end))];
+        }
+    }
+    void PutValue(RegistryRoot root, std::u16string_view path, std::u16string_view name, std::uint32_t type,
+                  std::string_view bytes) {
+        PutKey(root, path);
+        keys_[KeyId(root, path)][Folded(name)] = Value{type, std::string(bytes)};
+    }
     void PutDword(RegistryRoot root, std::u16string_view path, std::u16string_view name, std::uint32_t value) {
         PutValue(root, path, name, reg::kDword, DwordBytes(value));
     }
@@ -65,8 +117,12 @@ public:
         PutValue(root, path, name, type, SzBytes(text));
     }
     bool HasKey(RegistryRoot root, std::u16string_view path) const { return keys_.count(KeyId(root, path)) != 0; }
-    std::optional<Value> GetValue(RegistryRoot root, std::u16string_view path,
-                                  std::u16string_view name) const;
+    std::optional<Value> GetValue(RegistryRoot root, std::u16string_view path, std::u16string_view name) const {
+        auto key = keys_.find(KeyId(root, path));
+        if (key == keys_.end()) return std::nullopt;
+        auto value = key->second.find(Folded(name));
+        return value == key->second.end() ? std::nullopt : std::optional(value->second);
+    }
     std::optional<std::string> Bytes(RegistryRoot root, std::u16string_view path, std::u16string_view name) const {
         auto value = GetValue(root, path, name);
         return value ? std::optional(value->bytes) : std::nullopt;
@@ -83,15 +139,43 @@ public:
     const std::vector<KeyRequest>& KeyRequests() const { return requests_; }
 
 private:
+    static constexpr std::uint32_t kSetValue = 0x0002;
     struct Handle {
         std::u16string key;
         std::uint32_t access;
     };
 
-    static std::u16string KeyId(RegistryRoot root, std::u16string_view path);
-    void Count();
-    long Issue(KeyRequest request, RegistryHandle* handle);
-    const Handle* Find(RegistryHandle handle, std::uint32_t accessBit) const;
+    static std::u16string Folded(std::u16string_view text) {
+        std::u16string folded(text);
+        for (char16_t& unit : folded)
+            if (unit >= u'A' && unit <= u'Z') unit = static_cast<char16_t>(unit - u'A' + u'a');
+        return folded;
+    }
+    static std::u16string KeyId(RegistryRoot root, std::u16string_view path) {
+        static constexpr const char16_t* kRoots[] = {u"hkcu", u"hklm", u"hkcr"};
+        std::u16string id = kRoots[static_cast<int>(root)];
+        return path.empty() ? id : id + u"\\" + Folded(path);
+    }
+    void Count() {
+        if (operations++ == throwingOperation) throw RegistryFault{};
+    }
+    // Opens or creates the key and hands out a handle with the access asked for.
+    long Issue(KeyRequest request, RegistryHandle* handle) {
+        Count();
+        requests_.push_back(request);
+        *handle = 0;
+        std::u16string id = KeyId(request.root, request.path);
+        if (request.create && refuseCreate_.count(id)) return reg::kAccessDenied;
+        if (request.create) PutKey(request.root, request.path);
+        if (!keys_.count(id) && id.find(u'\\') != std::u16string::npos) return reg::kFileNotFound;
+        *handle = nextHandle_++;
+        handles_[*handle] = Handle{id, request.access};
+        return reg::kSuccess;
+    }
+    const Handle* Find(RegistryHandle handle, std::uint32_t accessBit) const {
+        auto found = handles_.find(handle);
+        return found == handles_.end() || (found->second.access & accessBit) == 0 ? nullptr : &found->second;
+    }
 
     std::map<std::u16string, std::map<std::u16string, Value>> keys_;
     std::map<RegistryHandle, Handle> handles_;
