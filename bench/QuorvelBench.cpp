@@ -2,9 +2,9 @@
 // Wine's own Internet Options sheet, and prints how long each takes until it
 // is shown and until it is drawn with no paint pending.  For one run it also
 // counts the stack calls and registry operations made before the sheet
-// shows (those of the start-up fill and of the first page) and the standard
-// controls created by then, and times creating one such control with and
-// without the applet's activation context.
+// shows (those of the start-up fill and of the first page) and when each
+// window of an opening begins to be made, and times making one control under
+// either item's activation context and without one.
 //
 // Run it through tools/bench.sh, which builds it and gives it a prefix and a
 // virtual display.
@@ -19,7 +19,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <optional>
 #include <set>
 #include <string>
 #include <thread>
@@ -85,14 +84,11 @@ bool PaintPending(HWND window) {
     return pending;
 }
 
-// Waits half a millisecond without asking the system anything: the checks
-// themselves go through the window server, and asking it without pause would
-// slow down the very thread being timed.
-void Pause() {
-    const auto until = Clock::now() + std::chrono::microseconds(500);
-    while (Clock::now() < until) {
-    }
-}
+// Gives up the processor for about a millisecond between two looks at the
+// sheet.  Spinning instead would take one of the machine's cores from the
+// window server and Wine's own server, which the timed thread needs: on two
+// cores that made the medians of one process and the next differ by a tenth.
+void Pause() { Sleep(1); }
 
 // Milestones of one opening, in milliseconds from CPL_DBLCLK: the first
 // window the run creates (the applet's hidden notification window; before it
@@ -101,6 +97,7 @@ void Pause() {
 struct Sample {
     double firstWindow = 0, sheet = 0, firstPage = 0, lastWindow = 0, shown = 0, drawn = 0;
     int windows = 0;  // made before the sheet shows
+    std::vector<std::pair<double, std::wstring>> timeline;  // each of those windows: when, and its class
 };
 
 // Timestamps every window the timed thread creates (a CBT hook runs on the
@@ -109,16 +106,18 @@ struct WindowMarks {
     Clock::time_point start;
     std::vector<std::pair<double, bool>> created;  // when, and whether it is a dialog (sheet or page)
     std::vector<bool> topLevel;
+    std::vector<std::wstring> classes;
 };
 WindowMarks* g_marks = nullptr;
 
 LRESULT CALLBACK MarkWindowCreation(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND && g_marks) {
-        wchar_t name[16] = {};
-        GetClassNameW(reinterpret_cast<HWND>(wParam), name, 16);
+        wchar_t name[64] = {};
+        GetClassNameW(reinterpret_cast<HWND>(wParam), name, 64);
         const auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
         g_marks->created.emplace_back(MillisecondsSince(g_marks->start), std::wstring(name) == L"#32770");
         g_marks->topLevel.push_back(!(create->style & WS_CHILD));
+        g_marks->classes.emplace_back(name);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -130,6 +129,7 @@ void ApplyMarks(const WindowMarks& marks, Sample& sample) {
         if (dialog && marks.topLevel[i] && !sample.sheet) sample.sheet = when;
         if (dialog && !marks.topLevel[i] && !sample.firstPage) sample.firstPage = when;
         sample.lastWindow = when;
+        sample.timeline.emplace_back(when, marks.classes[i]);
     }
 }
 
@@ -264,6 +264,18 @@ void ReportMilestones(const Applet& applet) {
                 "drawn %5.1f ms; %.0f windows before shown\n",
                 applet.file, median(&Sample::firstWindow), median(&Sample::sheet), median(&Sample::firstPage),
                 median(&Sample::lastWindow), median(&Sample::shown), median(&Sample::drawn), Median(windows));
+    // Each window of the usual sequence, when its creation began; a hidden
+    // window's class name is shortened to its first characters.
+    const std::vector<std::pair<double, std::wstring>>& usual = applet.samples[applet.samples.size() / 2].timeline;
+    std::printf("%-16s", "");
+    for (size_t i = 0; i < usual.size(); ++i) {
+        std::vector<double> when;
+        for (const Sample& sample : applet.samples)
+            if (sample.timeline.size() == usual.size() && sample.timeline[i].second == usual[i].second)
+                when.push_back(sample.timeline[i].first);
+        std::printf(" %.12ls %.1f%s", usual[i].second.c_str(), when.empty() ? 0.0 : Median(when),
+                    i + 1 < usual.size() ? "," : "\n");
+    }
 }
 
 // The real registry, counting the operations asked of it.
@@ -294,70 +306,54 @@ public:
     }
 };
 
-// Buttons, static texts and edit boxes: the classes that Common Controls 6
-// takes over through the applet's activation context.
-bool IsRedirectedStandardClass(HWND window) {
-    wchar_t name[32] = {};
-    GetClassNameW(window, name, 32);
-    for (const wchar_t* standard : {L"Button", L"Static", L"Edit"})
-        if (lstrcmpiW(name, standard) == 0) return true;
-    return false;
-}
-
-std::atomic<bool> g_countingControls = false;
-std::atomic<int> g_standardControls = 0;
-
-LRESULT CALLBACK CountStandardControls(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND && g_countingControls && IsRedirectedStandardClass(reinterpret_cast<HWND>(wParam)))
-        ++g_standardControls;
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-// Creating one standard control, with the applet's activation context active
-// or not: what each of the sheet's controls costs on this platform.
-double MillisecondsPerStandardControl(bool inAppletContext) {
-    constexpr int kControls = 40;
-    HWND parent = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
-    std::optional<ScopedAppletContext> context;
-    if (inAppletContext) context.emplace();
-    const auto start = Clock::now();
-    for (int i = 0; i < kControls; ++i)
-        DestroyWindow(CreateWindowExW(0, L"Button", L"OK", WS_CHILD, 0, 0, 50, 14, parent, nullptr, nullptr, nullptr));
-    const double each = MillisecondsSince(start) / kControls;
-    context.reset();
-    DestroyWindow(parent);
-    return each;
+// Making and destroying one button in a window of its own, with `within`
+// around it: what each control of a page costs on this platform under a
+// Common Controls 6 context and without one.  The median of five rounds.
+double MillisecondsPerControl(const std::function<void(const std::function<void()>&)>& within) {
+    constexpr int kControls = 100;
+    std::vector<double> rounds;
+    for (int round = 0; round < 5; ++round) {
+        within([&] {
+            HWND parent = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+            const auto start = Clock::now();
+            for (int i = 0; i < kControls; ++i)
+                DestroyWindow(CreateWindowExW(0, L"Button", L"OK", WS_CHILD, 0, 0, 50, 14, parent, nullptr, nullptr, nullptr));
+            rounds.push_back(MillisecondsSince(start) / kControls);
+            DestroyWindow(parent);
+        });
+    }
+    return Median(rounds);
 }
 
 // One run through the applet's own shell with a counting registry: what the
 // start-up fill and the first page ask before the sheet shows.
-void CountOneOpening(HMODULE applet) {
+void CountOneOpening(HMODULE applet, const ItemManifest& theirs) {
     TheModule().SetInstance(applet);
     Win32Stack stack;
     CountingRegistry registry;
     VmrStubClearLog();
     int registryOperations = 0;
     std::string stackCalls;
-    HHOOK hook = SetWindowsHookExW(WH_CBT, CountStandardControls, nullptr, GetCurrentThreadId());
-    g_countingControls = true;
     TimeOneRun([&] { RunSettingsSheet(stack, registry, nullptr, 0); },
                [&] {
-                   g_countingControls = false;
                    registryOperations = registry.operations;
                    std::vector<char> log(VmrStubReadLog(nullptr, 0));
                    VmrStubReadLog(log.data(), static_cast<std::uint32_t>(log.size()));
                    stackCalls = log.data();
                });
-    UnhookWindowsHookEx(hook);
-    const double inContext = MillisecondsPerStandardControl(true), outside = MillisecondsPerStandardControl(false);
+    const double ours = MillisecondsPerControl([](const std::function<void()>& call) {
+        ScopedAppletContext context;
+        call();
+    });
+    const double theirsEach = MillisecondsPerControl([&](const std::function<void()>& call) { theirs.Within(call); });
+    const double none = MillisecondsPerControl([](const std::function<void()>& call) { call(); });
     TheModule().SetInstance(nullptr);
     int calls = static_cast<int>(std::count(stackCalls.begin(), stackCalls.end(), '\n'));
     std::printf("\nUntil the sheet shows: %d stack calls, %d registry operations (opens, creates, queries, writes, closes)\n",
                 calls, registryOperations);
     std::printf("%s", stackCalls.c_str());
-    std::printf("\nUntil the sheet shows: %d buttons, static texts and edit boxes, each %.2f ms to create under the "
-                "applet's activation context (%.2f ms without)\n",
-                g_standardControls.load(), inContext, outside);
+    std::printf("\nA button made and destroyed: %.2f ms under the applet's context, %.2f ms under Internet Options' "
+                "manifest, %.2f ms without a context\n", ours, theirsEach, none);
 }
 
 }  // namespace
@@ -394,7 +390,7 @@ int wmain(int argc, wchar_t** argv) {
     ReportMilestones(quorvel);
     ReportMilestones(internet);
 
-    CountOneOpening(quorvel.module);
+    CountOneOpening(quorvel.module, internet.manifest);
 
     WIN32_FILE_ATTRIBUTE_DATA file{};
     GetFileAttributesExW(Beside(L"QuorvelCpl.dll").c_str(), GetFileExInfoStandard, &file);
