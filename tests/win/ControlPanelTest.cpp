@@ -9,6 +9,8 @@
 
 namespace {
 
+using CPlAppletFn = LONG(APIENTRY*)(HWND, UINT, LPARAM, LPARAM);
+
 class ControlPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {

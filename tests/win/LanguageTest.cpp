@@ -49,7 +49,7 @@ TEST(LanguageProcess, TheLibraryOfTheInterfaceLanguageDressesTheSheetAndGoesWith
     SetRegistryString(HKEY_CURRENT_USER, sys::kLanguageKey, sys::kDefaultUserLang, tag);
     {
         LoadedApplet applet;
-        auto runModal = applet.export_<void(WINAPI*)(HWND)>("CPlDevPropRunModal");
+        auto runModal = applet.RunModal();
         HMODULE translated = GetModuleHandleW(library.c_str());
         ASSERT_TRUE(runModal && translated) << "the applet did not load " << library;
         wchar_t path[MAX_PATH] = {};
@@ -117,7 +117,7 @@ TEST(MirroredLibrary, MirrorsTheSheetInAProcessOfAnotherLanguage) {
         LoadedApplet applet;
         HMODULE hebrew = GetModuleHandleW(L"QuorvelCplen-US.dll");
         ASSERT_NE(hebrew, nullptr);
-        auto runModal = applet.export_<void(WINAPI*)(HWND)>("CPlDevPropRunModal");
+        auto runModal = applet.RunModal();
         SheetWatcher watcher(
             [&](HWND sheet) {
                 sheetStyle = ExtendedStyle(sheet);

@@ -1,13 +1,8 @@
 #include "TestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <commctrl.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <vector>
 
 std::wstring BesideTestProgram(const wchar_t* fileName) {
     wchar_t path[MAX_PATH] = {};
@@ -17,42 +12,37 @@ std::wstring BesideTestProgram(const wchar_t* fileName) {
     return folder + fileName;
 }
 
-std::string StubLog() {
-    std::vector<char> buffer(VmrStubReadLog(nullptr, 0));
-    VmrStubReadLog(buffer.data(), static_cast<std::uint32_t>(buffer.size()));
-    return buffer.data();
-}
+namespace {
 
-LoadedApplet::LoadedApplet() : module_(LoadLibraryW(BesideTestProgram(L"QuorvelCpl.dll").c_str())) {
-    EXPECT_NE(module_, nullptr) << "LoadLibrary failed with " << GetLastError();
-}
-
-LoadedApplet::~LoadedApplet() {
-    if (module_) FreeLibrary(module_);
-}
-
-std::wstring WindowText(HWND window) {
+// A window's caption as the system keeps it, without a message to the
+// window's thread: the watcher polls while that thread runs the sheet.
+std::wstring Caption(HWND window) {
     wchar_t text[512] = {};
-    GetWindowTextW(window, text, 512);
+    InternalGetWindowText(window, text, 512);
     return text;
 }
 
-namespace {
-
-// The shown dialog boxes of this process (top-level windows of the dialog
-// class), until `stop` says it has found one.
-void ForEachShownDialog(const std::function<bool(HWND)>& stop) {
+// The first shown dialog box of this process (a top-level window of the
+// dialog class) that `matches`, or null.
+HWND FindShownDialog(const std::function<bool(HWND)>& matches) {
+    struct Search {
+        const std::function<bool(HWND)>& matches;
+        HWND found = nullptr;
+    } search{matches};
     EnumWindows(
         [](HWND window, LPARAM param) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(param);
             DWORD process = 0;
             GetWindowThreadProcessId(window, &process);
             wchar_t className[16] = {};
             GetClassNameW(window, className, 16);
-            if (process != GetCurrentProcessId() || !IsWindowVisible(window) || std::wstring(className) != L"#32770")
-                return TRUE;
-            return !(*reinterpret_cast<const std::function<bool(HWND)>*>(param))(window);
+            if (process == GetCurrentProcessId() && IsWindowVisible(window) && std::wstring(className) == L"#32770" &&
+                search.matches(window))
+                search.found = window;
+            return search.found == nullptr;
         },
-        reinterpret_cast<LPARAM>(&stop));
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 // A message box's message is the longest text among its static controls.
@@ -67,30 +57,10 @@ std::wstring LongestStaticText(HWND box) {
     return longest;
 }
 
-// A window's caption as the system keeps it, without a message to the
-// window's thread: the watcher polls while that thread runs the sheet.
-std::wstring Caption(HWND window) {
-    wchar_t text[512] = {};
-    InternalGetWindowText(window, text, 512);
-    return text;
-}
-
-// A shown dialog box of this process with another caption, or null.
-HWND FindOtherDialog(const std::wstring& exceptCaption) {
-    HWND found = nullptr;
-    ForEachShownDialog([&](HWND window) { return Caption(window) != exceptCaption && (found = window); });
-    return found;
-}
-
-// A dialog box's caption and message, for a failure report.
-std::wstring DialogDescription(HWND box) { return L"\"" + WindowText(box) + L"\": " + LongestStaticText(box); }
-
 }  // namespace
 
 HWND FindDialogByCaption(const std::wstring& caption) {
-    HWND found = nullptr;
-    ForEachShownDialog([&](HWND window) { return Caption(window) == caption && (found = window); });
-    return found;
+    return FindShownDialog([&](HWND window) { return Caption(window) == caption; });
 }
 
 // After `inspect` (or before the sheet shows) nothing else of this process
@@ -113,8 +83,9 @@ SheetWatcher::SheetWatcher(std::function<void(HWND)> inspect, std::wstring capti
                 sawSheet_ = true;
                 if (inspect_) inspect_(sheet);
                 PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-            } else if (HWND other = FindOtherDialog(caption_)) {
-                ADD_FAILURE() << "a window the test did not expect: " << DialogDescription(other);
+            } else if (HWND other = FindShownDialog([&](HWND window) { return Caption(window) != caption_; })) {
+                ADD_FAILURE() << "a window the test did not expect: \"" << WindowText(other)
+                              << "\": " << LongestStaticText(other);
                 PostMessageW(other, WM_COMMAND, GetDlgItem(other, IDCANCEL) ? IDCANCEL : IDOK, 0);
                 WaitUntil([&] { return !IsWindowVisible(other); });
                 if (IsWindow(sheet)) PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
@@ -124,13 +95,8 @@ SheetWatcher::SheetWatcher(std::function<void(HWND)> inspect, std::wstring capti
     });
 }
 
-SheetWatcher::~SheetWatcher() {
-    stopped_ = true;
-    thread_.join();
-}
-
 void RunSheet(const LoadedApplet& applet, const std::function<void(HWND)>& drive, HWND parent) {
-    auto runModal = applet.export_<void(WINAPI*)(HWND)>("CPlDevPropRunModal");
+    auto runModal = applet.RunModal();
     ASSERT_NE(runModal, nullptr);
     bool saw = false;
     {
@@ -142,15 +108,6 @@ void RunSheet(const LoadedApplet& applet, const std::function<void(HWND)>& drive
     EXPECT_EQ(DrainQuitMessages(), 1) << "closing the hidden window posts one quit message";
 }
 
-int DrainQuitMessages() {
-    int count = 0;
-    MSG message;
-    while (PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) ++count;
-    return count;
-}
-
-// A generous bound for a window to appear, so that a broken run fails the
-// test instead of hanging it; no test depends on how fast the sheet opens.
 bool WaitUntil(const std::function<bool()>& condition) {
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (!condition()) {
@@ -160,19 +117,8 @@ bool WaitUntil(const std::function<bool()>& condition) {
     return true;
 }
 
-void PressOk(HWND sheet) {
-    PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(sheet); })) << "OK did not close the sheet";
-}
-
-HWND ShowPage(HWND sheet, int index) {
-    PropSheet_SetCurSel(sheet, nullptr, index);
-    return PropSheet_GetCurrentPageHwnd(sheet);
-}
-
 ListCells ListRows(HWND list) {
-    HWND header = ListView_GetHeader(list);
-    int columns = std::max(1, Header_GetItemCount(header));
+    int columns = std::max(1, Header_GetItemCount(ListView_GetHeader(list)));
     ListCells rows(ListView_GetItemCount(list));
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         for (int column = 0; column < columns; ++column) {
@@ -186,8 +132,7 @@ ListCells ListRows(HWND list) {
 
 std::wstring AnswerMessageBox(const std::wstring& caption, const std::function<void()>& whileShown) {
     HWND box = nullptr;
-    EXPECT_TRUE(WaitUntil([&] { return (box = FindDialogByCaption(caption)) != nullptr; }))
-        << "no message box";
+    EXPECT_TRUE(WaitUntil([&] { return (box = FindDialogByCaption(caption)) != nullptr; })) << "no message box";
     if (!box) return L"";
     std::wstring message = LongestStaticText(box);
     if (whileShown) whileShown();
@@ -196,29 +141,10 @@ std::wstring AnswerMessageBox(const std::wstring& caption, const std::function<v
     return message;
 }
 
-void DeleteRegistryTree(HKEY root, const char16_t* path) {
-    RegDeleteTreeW(root, Wide(path));
-}
-
-void SetRegistryDword(HKEY root, const char16_t* path, const char16_t* name, DWORD value) {
-    EXPECT_EQ(RegSetKeyValueW(root, Wide(path), Wide(name), REG_DWORD, &value, sizeof value), ERROR_SUCCESS);
-}
-
-void SetRegistryString(HKEY root, const char16_t* path, const char16_t* name, const std::wstring& value) {
-    auto size = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-    EXPECT_EQ(RegSetKeyValueW(root, Wide(path), Wide(name), REG_SZ, value.c_str(), size), ERROR_SUCCESS);
-}
-
 std::pair<DWORD, std::wstring> ReadRegistryString(HKEY root, const char16_t* path, const char16_t* name) {
     wchar_t data[512] = {};
     DWORD type = 0, size = sizeof data - sizeof(wchar_t);
     if (RegGetValueW(root, Wide(path), Wide(name), RRF_RT_ANY | RRF_NOEXPAND, &type, data, &size) != ERROR_SUCCESS)
         return {0, L""};
     return {type, data};
-}
-
-std::wstring StringResource(HMODULE module, UINT id) {
-    const wchar_t* text = nullptr;
-    int length = LoadStringW(module, id, reinterpret_cast<LPWSTR>(&text), 0);
-    return length > 0 ? std::wstring(text, length) : std::wstring();
 }

@@ -2,6 +2,9 @@
 // Helpers shared by the tests that drive the real applet under Wine.
 
 #include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <functional>
@@ -26,13 +29,21 @@ inline constexpr const wchar_t* kLanguageTags[] = {
 };
 
 // The stand-ins' call log, one "Operation(arguments)" line per call.
-std::string StubLog();
+inline std::string StubLog() {
+    std::vector<char> buffer(VmrStubReadLog(nullptr, 0));
+    VmrStubReadLog(buffer.data(), static_cast<std::uint32_t>(buffer.size()));
+    return buffer.data();
+}
 
 // The applet, loaded for the life of the object.
 class LoadedApplet {
 public:
-    LoadedApplet();
-    ~LoadedApplet();
+    LoadedApplet() : module_(LoadLibraryW(BesideTestProgram(L"QuorvelCpl.dll").c_str())) {
+        EXPECT_NE(module_, nullptr) << "LoadLibrary failed with " << GetLastError();
+    }
+    ~LoadedApplet() {
+        if (module_) FreeLibrary(module_);
+    }
     LoadedApplet(const LoadedApplet&) = delete;
     LoadedApplet& operator=(const LoadedApplet&) = delete;
 
@@ -41,6 +52,7 @@ public:
     Function export_(const char* name) const {
         return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
     }
+    auto RunModal() const { return export_<void(WINAPI*)(HWND)>("CPlDevPropRunModal"); }
 
 private:
     HMODULE module_;
@@ -57,8 +69,6 @@ public:
     ShellOnApplet& operator=(const ShellOnApplet&) = delete;
 };
 
-using CPlAppletFn = LONG(APIENTRY*)(HWND, UINT, LPARAM, LPARAM);
-
 // Watches for the settings sheet of this process on a helper thread, the way
 // a user would see it: once a sheet with `caption` is shown, runs `inspect` on
 // it (from the helper thread; cross-thread messages are fine) and then presses
@@ -69,7 +79,10 @@ class SheetWatcher {
 public:
     explicit SheetWatcher(std::function<void(HWND sheet)> inspect = {},
                           std::wstring caption = L"Bluetooth Settings");
-    ~SheetWatcher();
+    ~SheetWatcher() {
+        stopped_ = true;
+        thread_.join();
+    }
     SheetWatcher(const SheetWatcher&) = delete;
     SheetWatcher& operator=(const SheetWatcher&) = delete;
 
@@ -83,26 +96,38 @@ private:
     std::thread thread_;
 };
 
+// Removes the quit messages waiting in this thread's queue; returns how many.
+inline int DrainQuitMessages() {
+    int count = 0;
+    for (MSG message; PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);) ++count;
+    return count;
+}
+
 // One run through CPlDevPropRunModal with `drive` acting on the shown sheet;
 // expects that the sheet was shown and that the run left one quit message.
-void RunSheet(const LoadedApplet& applet, const std::function<void(HWND sheet)>& drive,
-              HWND parent = nullptr);
+void RunSheet(const LoadedApplet& applet, const std::function<void(HWND sheet)>& drive, HWND parent = nullptr);
 
-// Removes the quit messages waiting in this thread's queue; returns how many.
-int DrainQuitMessages();
-
-
-// The window text of `window`.
-std::wstring WindowText(HWND window);
+inline std::wstring WindowText(HWND window) {
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return text;
+}
 
 // Waits, with a generous bound that only a broken run reaches, until
-// `condition` holds; returns whether it did.
+// `condition` holds; returns whether it did.  No test depends on how fast
+// the sheet opens.
 bool WaitUntil(const std::function<bool()>& condition);
 
 // Presses OK and waits for the sheet to close.
-void PressOk(HWND sheet);
+inline void PressOk(HWND sheet) {
+    PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(sheet); })) << "OK did not close the sheet";
+}
 // Switches the sheet to the page at `index` and returns its window.
-HWND ShowPage(HWND sheet, int index);
+inline HWND ShowPage(HWND sheet, int index) {
+    PropSheet_SetCurSel(sheet, nullptr, index);
+    return PropSheet_GetCurrentPageHwnd(sheet);
+}
 
 // Every cell of a list view of this process, row by row.
 using ListCells = std::vector<std::vector<std::wstring>>;
@@ -115,13 +140,21 @@ HWND FindDialogByCaption(const std::wstring& caption);
 // box with OK and returns its message.
 std::wstring AnswerMessageBox(const std::wstring& caption, const std::function<void()>& whileShown = {});
 
-
 // One text of a module's string table, empty when it has none.
-std::wstring StringResource(HMODULE module, UINT id);
+inline std::wstring StringResource(HMODULE module, UINT id) {
+    const wchar_t* text = nullptr;
+    int length = LoadStringW(module, id, reinterpret_cast<LPWSTR>(&text), 0);
+    return length > 0 ? std::wstring(text, length) : std::wstring();
+}
 
 // Registry set-up of the test prefix.
-void DeleteRegistryTree(HKEY root, const char16_t* path);
-void SetRegistryDword(HKEY root, const char16_t* path, const char16_t* name, DWORD value);
-void SetRegistryString(HKEY root, const char16_t* path, const char16_t* name, const std::wstring& value);
+inline void DeleteRegistryTree(HKEY root, const char16_t* path) { RegDeleteTreeW(root, Wide(path)); }
+inline void SetRegistryDword(HKEY root, const char16_t* path, const char16_t* name, DWORD value) {
+    EXPECT_EQ(RegSetKeyValueW(root, Wide(path), Wide(name), REG_DWORD, &value, sizeof value), ERROR_SUCCESS);
+}
+inline void SetRegistryString(HKEY root, const char16_t* path, const char16_t* name, const std::wstring& value) {
+    auto size = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+    EXPECT_EQ(RegSetKeyValueW(root, Wide(path), Wide(name), REG_SZ, value.c_str(), size), ERROR_SUCCESS);
+}
 // The value's type and text; type 0 when the value does not exist.
 std::pair<DWORD, std::wstring> ReadRegistryString(HKEY root, const char16_t* path, const char16_t* name);
