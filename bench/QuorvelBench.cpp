@@ -134,7 +134,7 @@ void ApplyMarks(const WindowMarks& marks, Sample& sample) {
 }
 
 // One modal run; a watcher thread times the new sheet, then cancels it.
-Sample TimeOneRun(const std::function<void()>& runModal, const std::function<void()>& whenShown = {}) {
+Sample TimeOneRun(const std::function<void()>& runModal) {
     const std::set<HWND> before = ProcessDialogs();
     std::atomic<bool> returned = false;
     Sample sample;
@@ -151,7 +151,6 @@ Sample TimeOneRun(const std::function<void()>& runModal, const std::function<voi
         }
         if (!sheet) return;
         sample.shown = MillisecondsSince(start);
-        if (whenShown) whenShown();
         while (!returned && PaintPending(sheet)) Pause();
         sample.drawn = MillisecondsSince(start);
         PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
@@ -325,6 +324,26 @@ double MillisecondsPerControl(const std::function<void(const std::function<void(
     return Median(rounds);
 }
 
+// What the start-up fill and the first page have asked when the sheet is
+// about to be shown: taken on the sheet's own thread as the system activates
+// the sheet, so the moment does not depend on when a watcher looks.
+struct OpeningCounts {
+    const std::atomic<int>* registryOperations = nullptr;
+    int operations = -1;
+    std::string stackCalls;
+};
+OpeningCounts* g_counts = nullptr;
+
+LRESULT CALLBACK CountAtActivation(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && g_counts && g_counts->operations < 0) {
+        g_counts->operations = *g_counts->registryOperations;
+        std::vector<char> log(VmrStubReadLog(nullptr, 0));
+        VmrStubReadLog(log.data(), static_cast<std::uint32_t>(log.size()));
+        g_counts->stackCalls = log.data();
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 // One run through the applet's own shell with a counting registry: what the
 // start-up fill and the first page ask before the sheet shows.
 void CountOneOpening(HMODULE applet, const ItemManifest& theirs) {
@@ -332,15 +351,15 @@ void CountOneOpening(HMODULE applet, const ItemManifest& theirs) {
     Win32Stack stack;
     CountingRegistry registry;
     VmrStubClearLog();
-    int registryOperations = 0;
-    std::string stackCalls;
-    TimeOneRun([&] { RunSettingsSheet(stack, registry, nullptr, 0); },
-               [&] {
-                   registryOperations = registry.operations;
-                   std::vector<char> log(VmrStubReadLog(nullptr, 0));
-                   VmrStubReadLog(log.data(), static_cast<std::uint32_t>(log.size()));
-                   stackCalls = log.data();
-               });
+    OpeningCounts counts;
+    counts.registryOperations = &registry.operations;
+    g_counts = &counts;
+    HHOOK hook = SetWindowsHookExW(WH_CBT, CountAtActivation, nullptr, GetCurrentThreadId());
+    TimeOneRun([&] { RunSettingsSheet(stack, registry, nullptr, 0); });
+    UnhookWindowsHookEx(hook);
+    g_counts = nullptr;
+    const int registryOperations = counts.operations;
+    const std::string& stackCalls = counts.stackCalls;
     const double ours = MillisecondsPerControl([](const std::function<void()>& call) {
         ScopedAppletContext context;
         call();
