@@ -250,7 +250,6 @@ long ApplyRegistryScript(IRegistry& registry, const RegistryScript& script, bool
 
 long ApplyRegistrationScript(IRegistry& registry, std::u16string_view text,
                              const ScriptReplacements& replacements, bool registering) {
-    if (text.empty()) return kScriptMissing;
     auto script = ParseRegistryScript(text, replacements);
     if (!script) return kScriptMalformed;
     return script->empty() ? kScriptMissing : ApplyRegistryScript(registry, *script, registering);

@@ -49,9 +49,8 @@ TEST(LanguageProcess, TheLibraryOfTheInterfaceLanguageDressesTheSheetAndGoesWith
     SetRegistryString(HKEY_CURRENT_USER, sys::kLanguageKey, sys::kDefaultUserLang, tag);
     {
         LoadedApplet applet;
-        auto runModal = applet.RunModal();
         HMODULE translated = GetModuleHandleW(library.c_str());
-        ASSERT_TRUE(runModal && translated) << "the applet did not load " << library;
+        ASSERT_NE(translated, nullptr) << "the applet did not load " << library;
         wchar_t path[MAX_PATH] = {};
         GetModuleFileNameW(translated, path, MAX_PATH);
         EXPECT_EQ(_wcsicmp(path, BesideTestProgram((tag + L"\\" + library).c_str()).c_str()), 0) << path;
@@ -61,7 +60,8 @@ TEST(LanguageProcess, TheLibraryOfTheInterfaceLanguageDressesTheSheetAndGoesWith
         DWORD sheetStyle = 0, tabStyle = 0, pageStyle = 0, boxStyle = 0;
         std::wstring message;
         std::vector<std::wstring> cutNames;
-        SheetWatcher watcher(
+        RunSheet(
+            applet,
             [&](HWND sheet) {
                 sheetStyle = ExtendedStyle(sheet);
                 tabStyle = ExtendedStyle(PropSheet_GetTabControl(sheet));
@@ -76,10 +76,7 @@ TEST(LanguageProcess, TheLibraryOfTheInterfaceLanguageDressesTheSheetAndGoesWith
                     boxStyle = ExtendedStyle(FindDialogByCaption(StringResource(translated, IDS_ERROR_CAPTION)));
                 });
             },
-            title);
-        runModal(nullptr);
-        EXPECT_TRUE(watcher.SawSheet()) << "no sheet titled from " << library << " was shown";
-        DrainQuitMessages();
+            nullptr, title);
         EXPECT_EQ(message, StringResource(translated, IDS_NAME_EMPTY));
         EXPECT_EQ(cutNames, std::vector<std::wstring>()) << "names cut short in a list";
         EXPECT_EQ((sheetStyle & kMirrored) != 0, rightToLeft) << "the sheet";
@@ -117,16 +114,13 @@ TEST(MirroredLibrary, MirrorsTheSheetInAProcessOfAnotherLanguage) {
         LoadedApplet applet;
         HMODULE hebrew = GetModuleHandleW(L"QuorvelCplen-US.dll");
         ASSERT_NE(hebrew, nullptr);
-        auto runModal = applet.RunModal();
-        SheetWatcher watcher(
+        RunSheet(
+            applet,
             [&](HWND sheet) {
                 sheetStyle = ExtendedStyle(sheet);
                 tabStyle = ExtendedStyle(PropSheet_GetTabControl(sheet));
             },
-            StringResource(hebrew, IDS_APPLET_NAME));
-        runModal(nullptr);
-        EXPECT_TRUE(watcher.SawSheet());
-        DrainQuitMessages();
+            nullptr, StringResource(hebrew, IDS_APPLET_NAME));
     }
     EXPECT_NE(sheetStyle & kMirrored, 0u) << "the sheet";
     EXPECT_NE(tabStyle & kMirrored, 0u) << "the tabs";

@@ -169,9 +169,9 @@ SIZE Shortfall(HWND control, const DialogItem& item, const std::wstring& text) {
 
 // A text control's text, as the page shows it, fits the control.
 void ExpectFits(HMODULE module, UINT page, const DialogItem& item, HWND control) {
-    const std::wstring& kind = item.windowClass;
-    if ((kind != L"STATIC" && kind != L"BUTTON" && kind != L"SYSLINK") ||
-        (kind == L"STATIC" && (item.style & SS_TYPEMASK) == SS_ICON))
+    const std::wstring& windowClass = item.windowClass;
+    if ((windowClass != L"STATIC" && windowClass != L"BUTTON" && windowClass != L"SYSLINK") ||
+        (windowClass == L"STATIC" && (item.style & SS_TYPEMASK) == SS_ICON))
         return;
     auto written = kTextsWrittenAtOpening.find({page, item.id});
     std::wstring text = written != kTextsWrittenAtOpening.end() ? StringResource(module, written->second) : item.text;
@@ -260,22 +260,28 @@ TEST_F(Resources, EveryPageOfEveryLanguageAgreesWithEnglishAndFitsItsTexts) {
                 const DialogItem &e = english.items[i], &t = page.items[i];
                 SCOPED_TRACE(testing::Message() << "control " << i << ", id " << e.id);
                 EXPECT_EQ(std::tie(t.id, t.windowClass, t.style), std::tie(e.id, e.windowClass, e.style));
-                if (tag == L"de-DE") EXPECT_TRUE(EqualRect(&t.rect, &e.rect));
+                if (tag == L"de-DE") {
+                    EXPECT_TRUE(EqualRect(&t.rect, &e.rect));
+                }
                 // The pages handle link activation only from link controls.
                 const bool link = e.windowClass == L"SYSLINK";
                 EXPECT_EQ(Count(e.text, L"<a>") == 1, link);
                 EXPECT_EQ(Count(t.text, L"<a>") == 1, link);
                 const bool groupBox = t.windowClass == L"BUTTON" && (t.style & 0xF) == BS_GROUPBOX;
-                if (t.windowClass != L"STATIC" && !groupBox) EXPECT_NE(t.style & WS_TABSTOP, 0u);
+                if (t.windowClass != L"STATIC" && !groupBox) {
+                    EXPECT_NE(t.style & WS_TABSTOP, 0u);
+                }
                 const wchar_t letter = Mnemonic(t.text);
                 EXPECT_TRUE(letter == 0 || mnemonics.insert(letter).second);
                 if (t.id == -1) unnamed.push_back(static_cast<int>(i));
                 if (!mustFit) continue;
                 EXPECT_TRUE(t.rect.left >= 0 && t.rect.top >= 0 && t.rect.right <= page.size.cx &&
                             t.rect.bottom <= page.size.cy) << "reaches past the page";
-                for (size_t j = 0; j < i; ++j)
-                    if ((t.style & page.items[j].style & WS_VISIBLE) && Overlap(t.rect, page.items[j].rect))
+                for (size_t j = 0; j < i; ++j) {
+                    if ((t.style & page.items[j].style & WS_VISIBLE) && Overlap(t.rect, page.items[j].rect)) {
                         EXPECT_TRUE(Overlap(e.rect, english.items[j].rect)) << "overlaps control " << page.items[j].id;
+                    }
+                }
             }
             if (id != IDD_GENERAL) continue;
             ASSERT_GE(unnamed.size(), 3u);

@@ -95,16 +95,17 @@ SheetWatcher::SheetWatcher(std::function<void(HWND)> inspect, std::wstring capti
     });
 }
 
-void RunSheet(const LoadedApplet& applet, const std::function<void(HWND)>& drive, HWND parent) {
-    auto runModal = applet.RunModal();
+void RunSheet(const LoadedApplet& applet, const std::function<void(HWND)>& drive, HWND parent,
+              const std::wstring& caption) {
+    auto runModal = applet.export_<void(WINAPI*)(HWND)>("CPlDevPropRunModal");
     ASSERT_NE(runModal, nullptr);
     bool saw = false;
     {
-        SheetWatcher watcher(drive);
+        SheetWatcher watcher(drive, caption);
         runModal(parent);
         saw = watcher.SawSheet();
     }
-    EXPECT_TRUE(saw) << "the sheet was never shown";
+    EXPECT_TRUE(saw) << "no sheet titled \"" << caption << "\" was shown";
     EXPECT_EQ(DrainQuitMessages(), 1) << "closing the hidden window posts one quit message";
 }
 

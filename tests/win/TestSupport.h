@@ -52,7 +52,6 @@ public:
     Function export_(const char* name) const {
         return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
     }
-    auto RunModal() const { return export_<void(WINAPI*)(HWND)>("CPlDevPropRunModal"); }
 
 private:
     HMODULE module_;
@@ -103,9 +102,11 @@ inline int DrainQuitMessages() {
     return count;
 }
 
-// One run through CPlDevPropRunModal with `drive` acting on the shown sheet;
-// expects that the sheet was shown and that the run left one quit message.
-void RunSheet(const LoadedApplet& applet, const std::function<void(HWND sheet)>& drive, HWND parent = nullptr);
+// One run through CPlDevPropRunModal with `drive` acting on the shown sheet
+// titled `caption`; expects that the sheet was shown and that the run left
+// one quit message.
+void RunSheet(const LoadedApplet& applet, const std::function<void(HWND sheet)>& drive, HWND parent = nullptr,
+              const std::wstring& caption = L"Bluetooth Settings");
 
 inline std::wstring WindowText(HWND window) {
     wchar_t text[512] = {};
