@@ -1,5 +1,6 @@
 #include "applet/RegistryScript.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "settings/RegKey.h"
@@ -213,9 +214,15 @@ long Unregister(IRegistry& registry, RegistryRoot root, const std::u16string& pa
     long result = 0;
     for (const ScriptKey& subkey : key.subkeys)
         if (long failed = Unregister(registry, root, path, subkey); failed != 0) result = failed;
+    // The kept key loses the script's values; one that is not there (or a
+    // key that is not) was never written, but a refusal is reported.
+    if (key.values.empty()) return result;
     RegKey kept(registry);
-    if (!key.values.empty() && kept.Open(root, path.c_str(), reg::kReadWrite))
-        for (const auto& value : key.values) kept.DeleteValue(value.first.c_str());
+    if (!kept.Open(root, path.c_str(), reg::kReadWrite))
+        return kept.LastResult() == reg::kFileNotFound ? result : RegistryResult(kept.LastResult());
+    for (const auto& value : key.values)
+        if (!kept.DeleteValue(value.first.c_str()) && kept.LastResult() != reg::kFileNotFound)
+            result = RegistryResult(kept.LastResult());
     return result;
 }
 
@@ -252,5 +259,7 @@ long ApplyRegistrationScript(IRegistry& registry, std::u16string_view text,
                              const ScriptReplacements& replacements, bool registering) {
     auto script = ParseRegistryScript(text, replacements);
     if (!script) return kScriptMalformed;
-    return script->empty() ? kScriptMissing : ApplyRegistryScript(registry, *script, registering);
+    bool namesAKey =
+        std::any_of(script->begin(), script->end(), [](const ScriptRoot& root) { return !root.keys.empty(); });
+    return namesAKey ? ApplyRegistryScript(registry, *script, registering) : kScriptMissing;
 }

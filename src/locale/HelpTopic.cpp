@@ -1,5 +1,6 @@
 #include "locale/HelpTopic.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "base/AppendWhole.h"
@@ -21,6 +22,15 @@ bool HelpBase(std::u16string_view format, std::u16string_view folder, Text260& b
     return AppendWhole(base, {format.substr(0, at), folder, format.substr(at + 2)});
 }
 
+// The tag comes from the user's registry and becomes part of a path the
+// shell opens: only a tag of letters, digits and '-' names a folder, so that
+// "..\x" or a path cannot lead out of the help folder.
+bool LooksLikeLanguageTag(std::u16string_view tag) {
+    return std::all_of(tag.begin(), tag.end(), [](char16_t c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'-';
+    });
+}
+
 }  // namespace
 
 int OpenHelpTopic(IHelpPlatform& platform, IRegistry& registry, const char16_t* topic,
@@ -35,7 +45,8 @@ int OpenHelpTopic(IHelpPlatform& platform, IRegistry& registry, const char16_t* 
     FixedText<kHelpTagUnits> tag;
     GetDefaultUserLang(registry, tag.data(), tag.capacity());
     Text260 path = base;
-    if (!AppendWhole(path, {tag.view()}) || !platform.PathExists(path.c_str())) {
+    if (!LooksLikeLanguageTag(tag.view()) || !AppendWhole(path, {tag.view()}) ||
+        !platform.PathExists(path.c_str())) {
         path = base;
         if (!AppendWhole(path, {schema::kDefaultUserLangFallback})) return 0;
     }

@@ -13,13 +13,14 @@ bool IsAcceptedStringType(std::uint32_t type, const StringReadRules& rules) {
 }  // namespace
 
 RegKey::RegKey(RegKey&& other) noexcept
-    : registry_(other.registry_), handle_(std::exchange(other.handle_, 0)) {}
+    : registry_(other.registry_), handle_(std::exchange(other.handle_, 0)), lastResult_(other.lastResult_) {}
 
 RegKey& RegKey::operator=(RegKey&& other) noexcept {
     if (this != &other) {
         Close();
         registry_ = other.registry_;
         handle_ = std::exchange(other.handle_, 0);
+        lastResult_ = other.lastResult_;
     }
     return *this;
 }

@@ -88,8 +88,13 @@ LangId Win32LanguagePlatform::HostTranslationLanguage() {
     return static_cast<const WORD*>(translations)[0];
 }
 
+// A language library holds resources only, so it is mapped as an image for
+// its resources and never run: whatever code a planted library carries, its
+// entry point is not called, in the Control Panel host or an elevated
+// regsvr32 alike.
 LibraryHandle Win32LanguagePlatform::LoadResourceLibrary(const char16_t* path) {
-    return reinterpret_cast<LibraryHandle>(LoadLibraryW(Wide(path)));
+    return reinterpret_cast<LibraryHandle>(
+        LoadLibraryExW(Wide(path), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE | LOAD_LIBRARY_AS_DATAFILE));
 }
 
 void Win32LanguagePlatform::FreeResourceLibrary(LibraryHandle library) { FreeLibrary(ToModule(library)); }

@@ -77,7 +77,7 @@ TEST_F(FileSharingSettingsTest, FirstStartWithNoKeysCreatesTheUserKeyAndOnlyRead
         EXPECT_TRUE(request.root == kUser || (request.access == reg::kRead && !request.create));
 
     registry = MemoryRegistry();
-    registry.RefuseCreate(kUser, kKey);
+    registry.Refuse(kUser, kKey, MemoryRegistry::Refusal::Create);
     registry.PutDword(kMachine, kKey, sys::kTPasswordRequired, 1);
     EXPECT_TRUE(Resolve().transferPasswordRequired) << "a user key that cannot be made leaves the machine's";
 }

@@ -45,13 +45,13 @@ TEST_F(ImageFolderSettingsTest, SetReplacesTheFolderOrKeepsTheOldOne) {
     EXPECT_TRUE(SetImageFolderPath(registry, folders, u"D:\\Keep"));
     EXPECT_FALSE(SetImageFolderPath(registry, folders, nullptr));
     EXPECT_FALSE(SetImageFolderPath(registry, folders, std::u16string(260, u'x').c_str()));
-    registry.RefuseDelete(kUser, kKey);
+    registry.Refuse(kUser, kKey, MemoryRegistry::Refusal::DeleteValue);
     EXPECT_FALSE(SetImageFolderPath(registry, folders, u"E:\\New"));
     EXPECT_EQ(Stored(), SzBytes(u"D:\\Keep"));
 
     registry = MemoryRegistry();  // an unacceptable old value is overwritten, not deleted
     registry.PutValue(kUser, kKey, u"Alice", reg::kBinary, "junk");
-    registry.RefuseDelete(kUser, kKey);
+    registry.Refuse(kUser, kKey, MemoryRegistry::Refusal::DeleteValue);
     EXPECT_TRUE(SetImageFolderPath(registry, folders, u"E:\\New"));
     EXPECT_EQ(Stored(), SzBytes(u"E:\\New"));
 }

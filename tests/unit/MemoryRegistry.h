@@ -5,7 +5,7 @@
 // buffer that is too small gives kMoreData and copies nothing.  Access masks
 // are enforced (query needs KEY_QUERY_VALUE, writes KEY_SET_VALUE; a closed
 // handle has neither, so its use is refused as well).  Tests can
-// make a key refuse creating or deleting, see every open and create request,
+// make a key refuse what it may refuse, see every open and create request,
 // and check that no handle is left open.
 
 #include <cstdint>
@@ -72,7 +72,7 @@ public:
                   std::uint32_t size) override {
         Count();
         const Handle* handle = Find(key, kSetValue);
-        if (!handle) return reg::kAccessDenied;
+        if (!handle || Refused(handle->key, Refusal::SetValue)) return reg::kAccessDenied;
         if (!data && size != 0) return reg::kInvalidParameter;
         keys_[handle->key][Folded(name ? name : u"")] =
             Value{type, size ? std::string(static_cast<const char*>(data), size) : ""};
@@ -81,7 +81,7 @@ public:
     long DeleteValue(RegistryHandle key, const char16_t* name) override {
         Count();
         const Handle* handle = Find(key, kSetValue);
-        if (!handle || refuseDelete_.count(handle->key)) return reg::kAccessDenied;
+        if (!handle || Refused(handle->key, Refusal::DeleteValue)) return reg::kAccessDenied;
         return keys_[handle->key].erase(Folded(name ? name : u"")) ? reg::kSuccess : reg::kFileNotFound;
     }
     long DeleteTree(RegistryRoot root, const char16_t* path) override {
@@ -127,8 +127,12 @@ public:
         auto value = GetValue(root, path, name);
         return value ? std::optional(value->bytes) : std::nullopt;
     }
-    void RefuseCreate(RegistryRoot root, std::u16string_view path) { refuseCreate_.insert(KeyId(root, path)); }
-    void RefuseDelete(RegistryRoot root, std::u16string_view path) { refuseDelete_.insert(KeyId(root, path)); }
+    // What a key refuses: being created, being opened or created with write
+    // access, and values being set or deleted in it.
+    enum class Refusal { Create, WriteAccess, SetValue, DeleteValue };
+    void Refuse(RegistryRoot root, std::u16string_view path, Refusal what) {
+        refused_.insert({KeyId(root, path), what});
+    }
 
     std::size_t OpenHandleCount() const { return handles_.size(); }
     // Every open, create, query, write and delete counts as one operation;
@@ -165,13 +169,15 @@ private:
         requests_.push_back(request);
         *handle = 0;
         std::u16string id = KeyId(request.root, request.path);
-        if (request.create && refuseCreate_.count(id)) return reg::kAccessDenied;
+        if (request.create && Refused(id, Refusal::Create)) return reg::kAccessDenied;
         if (request.create) PutKey(request.root, request.path);
         if (!keys_.count(id) && id.find(u'\\') != std::u16string::npos) return reg::kFileNotFound;
+        if ((request.access & kSetValue) && Refused(id, Refusal::WriteAccess)) return reg::kAccessDenied;
         *handle = nextHandle_++;
         handles_[*handle] = Handle{id, request.access};
         return reg::kSuccess;
     }
+    bool Refused(const std::u16string& id, Refusal what) const { return refused_.count({id, what}) != 0; }
     const Handle* Find(RegistryHandle handle, std::uint32_t accessBit) const {
         auto found = handles_.find(handle);
         return found == handles_.end() || (found->second.access & accessBit) == 0 ? nullptr : &found->second;
@@ -179,7 +185,7 @@ private:
 
     std::map<std::u16string, std::map<std::u16string, Value>> keys_;
     std::map<RegistryHandle, Handle> handles_;
-    std::set<std::u16string> refuseCreate_, refuseDelete_;
+    std::set<std::pair<std::u16string, Refusal>> refused_;
     std::vector<KeyRequest> requests_;
     RegistryHandle nextHandle_ = 0x100;
 };

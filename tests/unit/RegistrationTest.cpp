@@ -5,6 +5,7 @@
 #include "FakeEnvironment.h"
 #include "applet/Registration.h"
 #include "applet/RegistryScript.h"
+#include "settings/RegKey.h"
 
 namespace {
 
@@ -51,13 +52,14 @@ TEST_F(ScriptApplyTest, RegistersTheAppIdAndRemovesItAgainButNeverTheAppIdKey) {
     EXPECT_TRUE(registry.HasKey(kClasses, u"AppID\\{Other}"));
     EXPECT_EQ(apply(false), 0) << "nothing left to remove is no failure";
 
-    registry.RefuseCreate(kClasses, u"AppID\\QuorvelCpl.DLL");
+    registry.Refuse(kClasses, u"AppID\\QuorvelCpl.DLL", MemoryRegistry::Refusal::Create);
     EXPECT_EQ(apply(true), static_cast<long>(0x80070005)) << "access denied reads as access denied";
     EXPECT_FALSE(registry.HasKey(kClasses, appIdKey)) << "a failed registration is taken back";
 
     // A module whose script is missing, names no key or cannot be read says so.
     EXPECT_EQ(apply(true, u""), kScriptMissing);
     EXPECT_EQ(apply(false, u" \n"), kScriptMissing);
+    EXPECT_EQ(apply(true, u"HKCR { } HKLM { }"), kScriptMissing) << "roots that name no key";
     EXPECT_EQ(apply(true, u"HKCR {"), kScriptMalformed);
 }
 
@@ -99,6 +101,31 @@ TEST_F(ScriptApplyTest, EachKeyFlagDoesWhatItSaysToKeysThatExistAndDoNot) {
     }
 }
 
+// Unregistering reports what it could not take away from a kept key.
+TEST_F(ScriptApplyTest, AKeptKeyThatRefusesIsReported) {
+    const auto script = ParseRegistryScript(u"HKCR { NoRemove Kept { val Mine = s 'm' } }", {});
+    ASSERT_TRUE(script);
+    for (auto refusal : {MemoryRegistry::Refusal::WriteAccess, MemoryRegistry::Refusal::DeleteValue}) {
+        registry = MemoryRegistry();
+        ASSERT_EQ(ApplyRegistryScript(registry, *script, true), 0);
+        registry.Refuse(kClasses, u"Kept", refusal);
+        EXPECT_EQ(ApplyRegistryScript(registry, *script, false), static_cast<long>(0x80070005));
+        EXPECT_TRUE(registry.Bytes(kClasses, u"Kept", u"Mine"));
+    }
+}
+
+// A key moved from keeps what the registry last said, so that a caller can
+// still pass it on.
+TEST_F(ScriptApplyTest, AMovedKeyKeepsItsLastResult) {
+    RegKey refused(registry);
+    EXPECT_FALSE(refused.Open(kClasses, u"Missing", reg::kRead));
+    RegKey moved(std::move(refused));
+    EXPECT_EQ(moved.LastResult(), reg::kFileNotFound);
+    RegKey assigned(registry);
+    assigned = std::move(moved);
+    EXPECT_EQ(assigned.LastResult(), reg::kFileNotFound);
+}
+
 using ControlPanelValuesTest = RegistryTest;
 
 // Registering writes the item under the applet's name in the current
@@ -123,6 +150,43 @@ TEST_F(ControlPanelValuesTest, WritesAndDeletesTheItemUnderTheNameOfTheCurrentLa
     EXPECT_EQ(UnregisterControlPanelItem(registry, strings, Text260(kModule), 5), 5) << "the script's result stands";
     EXPECT_FALSE(registry.Bytes(kMachine, sys::kCplsKey, u"Bluetooth-Einstellungen"));
     EXPECT_FALSE(registry.Bytes(kMachine, sys::kCategoriesKey, kModule));
+}
+
+// A key that is there but refuses (no administrator rights), or a value that
+// cannot be written or deleted, gives its error; the other key is still done.
+TEST_F(ControlPanelValuesTest, ARefusedKeyOrValueIsReportedAndTheOtherKeyStillDone) {
+    using R = MemoryRegistry::Refusal;
+    const struct {
+        const char16_t* refusingKey;
+        R refusal;
+        bool registering;
+    } cases[] = {
+        {sys::kCplsKey, R::WriteAccess, true},      {sys::kCplsKey, R::WriteAccess, false},
+        {sys::kCplsKey, R::SetValue, true},         {sys::kCplsKey, R::DeleteValue, false},
+        {sys::kCategoriesKey, R::WriteAccess, true}, {sys::kCategoriesKey, R::WriteAccess, false},
+        {sys::kCategoriesKey, R::SetValue, true},   {sys::kCategoriesKey, R::DeleteValue, false},
+    };
+    strings.texts[IDS_APPLET_NAME] = u"Bluetooth Settings";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.refusingKey == sys::kCplsKey ? "Cpls " : "categories ") +
+                     std::to_string(static_cast<int>(c.refusal)) + (c.registering ? " registering" : " unregistering"));
+        registry = MemoryRegistry();
+        registry.PutString(kMachine, sys::kCplsKey, u"Bluetooth Settings", u"old");
+        registry.PutString(kMachine, sys::kCategoriesKey, kModule, u"old");
+        registry.Refuse(kMachine, c.refusingKey, c.refusal);
+        auto update = c.registering ? RegisterControlPanelItem : UnregisterControlPanelItem;
+        EXPECT_EQ(update(registry, strings, Text260(kModule), 0), static_cast<long>(0x80070005));
+        const char16_t* other = c.refusingKey == sys::kCplsKey ? sys::kCategoriesKey : sys::kCplsKey;
+        auto otherValue = registry.Bytes(kMachine, other, other == sys::kCplsKey ? u"Bluetooth Settings" : kModule);
+        EXPECT_EQ(otherValue.has_value(), c.registering);
+        if (c.registering) {
+            EXPECT_NE(otherValue, SzBytes(u"old"));
+        }
+    }
+    registry = MemoryRegistry();
+    registry.PutKey(kMachine, sys::kCplsKey);
+    registry.PutKey(kMachine, sys::kCategoriesKey);
+    EXPECT_EQ(UnregisterControlPanelItem(registry, strings, Text260(kModule), 0), 0) << "no value is no failure";
 }
 
 }  // namespace

@@ -110,6 +110,10 @@ TEST_F(HelpTopicTest, TheTagsFolderIsUsedWhenItExistsElseEnglish) {
     } cases[] = {
         {u"de-DE", u"C:\\Dir\\HelpFiles\\de-DE", u"C:\\Dir\\HelpFiles\\de-DE\\faq-btsettings.html"},
         {u"de-DE", u"", u"C:\\Dir\\HelpFiles\\en-US\\faq-btsettings.html"},
+        // A tag that is no language tag names no folder, even one that exists.
+        {u"..\\..\\x", u"C:\\Dir\\HelpFiles\\..\\..\\x", u"C:\\Dir\\HelpFiles\\en-US\\faq-btsettings.html"},
+        {u"C:\\x", u"C:\\Dir\\HelpFiles\\C:\\x", u"C:\\Dir\\HelpFiles\\en-US\\faq-btsettings.html"},
+        {u"sr-Latn-RS2", u"C:\\Dir\\HelpFiles\\sr-Latn-RS2", u"C:\\Dir\\HelpFiles\\sr-Latn-RS2\\faq-btsettings.html"},
         // The empty tag names the help folder itself.
         {u"", u"C:\\Dir\\HelpFiles\\", u"C:\\Dir\\HelpFiles\\faq-btsettings.html"},
         {u"", u"", u"C:\\Dir\\HelpFiles\\en-US\\faq-btsettings.html"},

@@ -11,11 +11,14 @@
 #include <commctrl.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace {
 
 constexpr DWORD kMirrored = WS_EX_LAYOUTRTL;
+// The test's own view of a language library, apart from the applet's.
+using LibraryAsData = std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&FreeLibrary)>;
 
 std::wstring InterfaceLanguageTag() {
     wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
@@ -49,11 +52,10 @@ TEST(LanguageProcess, TheLibraryOfTheInterfaceLanguageDressesTheSheetAndGoesWith
     SetRegistryString(HKEY_CURRENT_USER, sys::kLanguageKey, sys::kDefaultUserLang, tag);
     {
         LoadedApplet applet;
-        HMODULE translated = GetModuleHandleW(library.c_str());
-        ASSERT_NE(translated, nullptr) << "the applet did not load " << library;
-        wchar_t path[MAX_PATH] = {};
-        GetModuleFileNameW(translated, path, MAX_PATH);
-        EXPECT_EQ(_wcsicmp(path, BesideTestProgram((tag + L"\\" + library).c_str()).c_str()), 0) << path;
+        ASSERT_TRUE(IsMapped(L"\\" + tag + L"\\" + library)) << "the applet did not load " << library;
+        EXPECT_EQ(GetModuleHandleW(library.c_str()), nullptr) << "a language library is loaded as code";
+        const LibraryAsData ours(LoadAsData(tag + L"\\" + library), FreeLibrary);
+        HMODULE translated = ours.get();
         const std::wstring title = StringResource(translated, IDS_APPLET_NAME);
         ASSERT_NE(title, L"Bluetooth Settings") << "the title must differ to tell the libraries apart";
 
@@ -86,42 +88,75 @@ TEST(LanguageProcess, TheLibraryOfTheInterfaceLanguageDressesTheSheetAndGoesWith
         // mark its reading order instead.
         EXPECT_EQ((boxStyle & (kMirrored | WS_EX_RTLREADING)) != 0, rightToLeft) << "the message box";
     }
-    EXPECT_EQ(GetModuleHandleW(library.c_str()), nullptr) << library << " outlived the applet";
+    EXPECT_FALSE(IsMapped(L"\\" + tag + L"\\" + library)) << library << " outlived the applet";
     DeleteRegistryTree(HKEY_CURRENT_USER, sys::kMakerTree);
 }
 
 }  // namespace
 
+namespace fs = std::filesystem;
+
+// A library placed where the applet looks for English, in this English
+// process; gone however the test ends, so that no later test loads it.
+class EnglishStandIn {
+public:
+    explicit EnglishStandIn(const wchar_t* library) {
+        EXPECT_EQ(PRIMARYLANGID(GetUserDefaultUILanguage()), LANG_ENGLISH);
+        fs::create_directory(folder_);
+        fs::copy_file(BesideTestProgram(library), folder_ / L"QuorvelCplen-US.dll", fs::copy_options::overwrite_existing);
+    }
+    ~EnglishStandIn() {
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+    EnglishStandIn(const EnglishStandIn&) = delete;
+    EnglishStandIn& operator=(const EnglishStandIn&) = delete;
+
+    static constexpr wchar_t kPathEnd[] = L"\\en-US\\QuorvelCplen-US.dll";
+
+private:
+    fs::path folder_ = BesideTestProgram(L"en-US");
+};
+
 // The sheet follows the pages, not the system: a mirrored library in an
-// English process (placed where the applet looks for English) mirrors the
-// sheet and its tabs although the system's own sheet template is not.
-TEST(MirroredLibrary, MirrorsTheSheetInAProcessOfAnotherLanguage) {
-    namespace fs = std::filesystem;
-    ASSERT_EQ(PRIMARYLANGID(GetUserDefaultUILanguage()), LANG_ENGLISH);
-    // Gone however the test ends, so that no later test of this process loads it.
-    struct StandIn {
-        fs::path folder = BesideTestProgram(L"en-US");
-        ~StandIn() {
-            std::error_code ignored;
-            fs::remove_all(folder, ignored);
-        }
-    } standIn;
-    fs::create_directory(standIn.folder);
-    fs::copy_file(BesideTestProgram(L"he-IL\\QuorvelCplhe-IL.dll"), standIn.folder / L"QuorvelCplen-US.dll",
-                  fs::copy_options::overwrite_existing);
+// English process mirrors the sheet and its tabs although the system's own
+// sheet template is not.
+TEST(EnglishStandIn, AMirroredLibraryMirrorsTheSheetInAProcessOfAnotherLanguage) {
+    EnglishStandIn standIn(L"he-IL\\QuorvelCplhe-IL.dll");
     DWORD sheetStyle = 0, tabStyle = 0;
     {
         LoadedApplet applet;
-        HMODULE hebrew = GetModuleHandleW(L"QuorvelCplen-US.dll");
-        ASSERT_NE(hebrew, nullptr);
+        ASSERT_TRUE(IsMapped(EnglishStandIn::kPathEnd));
+        const LibraryAsData hebrew(LoadAsData(EnglishStandIn::kPathEnd + 1), FreeLibrary);
         RunSheet(
             applet,
             [&](HWND sheet) {
                 sheetStyle = ExtendedStyle(sheet);
                 tabStyle = ExtendedStyle(PropSheet_GetTabControl(sheet));
             },
-            nullptr, StringResource(hebrew, IDS_APPLET_NAME));
+            nullptr, StringResource(hebrew.get(), IDS_APPLET_NAME));
     }
     EXPECT_NE(sheetStyle & kMirrored, 0u) << "the sheet";
     EXPECT_NE(tabStyle & kMirrored, 0u) << "the tabs";
+}
+
+// A library with code of its own where a language library is looked for is
+// taken for its resources but never run: its entry point would leave a named
+// event behind.
+TEST(EnglishStandIn, APlantedLibraryIsNeverRun) {
+    EnglishStandIn planted(L"PlantedLibrary.dll");
+    auto ran = [] {
+        HANDLE mark = OpenEventW(SYNCHRONIZE, FALSE, L"QuorvelPlantedLibraryRan");
+        if (mark) CloseHandle(mark);
+        return mark != nullptr;
+    };
+    {
+        LoadedApplet applet;
+        EXPECT_TRUE(IsMapped(EnglishStandIn::kPathEnd)) << "the planted library was not chosen";
+        EXPECT_FALSE(ran()) << "the applet ran a language library's code";
+    }
+    // The mark is what running it leaves.
+    HMODULE run = LoadLibraryW(BesideTestProgram(EnglishStandIn::kPathEnd + 1).c_str());
+    EXPECT_TRUE(ran());
+    if (run) FreeLibrary(run);
 }

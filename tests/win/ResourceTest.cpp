@@ -63,14 +63,6 @@ const std::map<std::pair<UINT, int>, UINT> kTextsWrittenAtOpening = {
     {{IDD_BTH_SERVICES, IDC_SERVICES_DEVICE_NAME}, IDS_DEVICE_NAME_UNAVAILABLE},
 };
 
-// A library beside the test program, loaded for its resources only.
-HMODULE LoadAsData(const std::wstring& fileName) {
-    HMODULE module = LoadLibraryExW(BesideTestProgram(fileName.c_str()).c_str(), nullptr,
-                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    EXPECT_NE(module, nullptr) << "cannot load " << fileName << ": " << GetLastError();
-    return module;
-}
-
 size_t Count(const std::wstring& text, const wchar_t* what) {
     size_t count = 0;
     for (size_t at = text.find(what); at != std::wstring::npos; at = text.find(what, at + 1)) ++count;

@@ -4,12 +4,37 @@
 #include <chrono>
 #include <cstdio>
 
+#include <psapi.h>
+
 std::wstring BesideTestProgram(const wchar_t* fileName) {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring folder(path);
     folder.resize(folder.find_last_of(L"\\/") + 1);
     return folder + fileName;
+}
+
+HMODULE LoadAsData(const std::wstring& fileName) {
+    HMODULE module = LoadLibraryExW(BesideTestProgram(fileName.c_str()).c_str(), nullptr,
+                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    EXPECT_NE(module, nullptr) << "cannot load " << fileName << ": " << GetLastError();
+    return module;
+}
+
+bool IsMapped(const std::wstring& pathEnd) {
+    MEMORY_BASIC_INFORMATION region{};
+    for (auto* at = static_cast<const char*>(nullptr); VirtualQuery(at, &region, sizeof region) == sizeof region;
+         at = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
+        wchar_t name[MAX_PATH] = {};
+        if ((region.Type & (MEM_IMAGE | MEM_MAPPED)) && region.BaseAddress == region.AllocationBase &&
+            GetMappedFileNameW(GetCurrentProcess(), region.BaseAddress, name, MAX_PATH)) {
+            std::wstring path = name;
+            if (path.size() >= pathEnd.size() &&
+                _wcsicmp(path.c_str() + path.size() - pathEnd.size(), pathEnd.c_str()) == 0)
+                return true;
+        }
+    }
+    return false;
 }
 
 namespace {

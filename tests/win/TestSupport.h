@@ -141,6 +141,13 @@ HWND FindDialogByCaption(const std::wstring& caption);
 // box with OK and returns its message.
 std::wstring AnswerMessageBox(const std::wstring& caption, const std::function<void()>& whileShown = {});
 
+// A library beside the test program, loaded for its resources only, as the
+// applet loads its language libraries.
+HMODULE LoadAsData(const std::wstring& fileName);
+// Whether a file whose path ends in `pathEnd` is mapped into this process, as
+// an image or as data: a library loaded as data is in no module list.
+bool IsMapped(const std::wstring& pathEnd);
+
 // One text of a module's string table, empty when it has none.
 inline std::wstring StringResource(HMODULE module, UINT id) {
     const wchar_t* text = nullptr;
