@@ -4,11 +4,17 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib/common.sh"
-wine_env "${QUORVEL_WIN_BUILD:?QUORVEL_WIN_BUILD names the win64 build folder}"
-# A test that needs a prefix nobody has used yet gets it made anew.
+build=${QUORVEL_WIN_BUILD:?QUORVEL_WIN_BUILD names the win64 build folder}
+wine_env "$build"
+# A test that needs a prefix nobody has used yet gets a copy of a pristine
+# one, made once: a copy takes a second or two, a new prefix ten.
 if [ "${QUORVEL_FRESH_PREFIX:-}" = 1 ]; then
   wineserver -k 2>/dev/null || true
   rm -rf "$WINEPREFIX" "$WINEPREFIX.lock"
+  fresh=$WINEPREFIX
+  WINEPREFIX=$build/wineprefix-pristine wine_prefix_ready
+  cp -a "$build/wineprefix-pristine" "$fresh"
+  export WINEPREFIX=$fresh
 fi
 wine_prefix_ready
 # Wine takes the interface language from the Unix locale, so a test that runs

@@ -103,7 +103,8 @@ public:
     explicit EnglishStandIn(const wchar_t* library) {
         EXPECT_EQ(PRIMARYLANGID(GetUserDefaultUILanguage()), LANG_ENGLISH);
         fs::create_directory(folder_);
-        fs::copy_file(BesideTestProgram(library), folder_ / L"QuorvelCplen-US.dll", fs::copy_options::overwrite_existing);
+        fs::copy_file(BesideTestProgram(library), folder_ / L"QuorvelCplen-US.dll",
+                      fs::copy_options::overwrite_existing);
     }
     ~EnglishStandIn() {
         std::error_code ignored;

@@ -29,3 +29,39 @@ TEST(Module, RefusesToLoadWhileAnotherHolderKeepsTheNamedEventOpen) {
 }
 
 }  // namespace
+
+// Registration writes the item into the Control Panel's keys; a key that
+// refuses the caller write access (regsvr32 without administrator rights)
+// makes it fail with access denied, in either direction.
+TEST(Module, RegistrationReportsAControlPanelKeyThatRefusesIt) {
+    using Entry = HRESULT(STDAPICALLTYPE*)();
+    LoadedApplet applet;
+    auto update = [&](const char* entry) { return applet.export_<Entry>(entry)(); };
+    SetRegistryString(HKEY_LOCAL_MACHINE, sys::kCategoriesKey, u"C:\\Other\\other.cpl", L"5");
+    SetRegistryString(HKEY_LOCAL_MACHINE, sys::kCplsKey, u"Other Item", L"C:\\Other\\other.cpl");
+    EXPECT_EQ(update("DllRegisterServer"), S_OK);
+    const std::wstring registered = ReadRegistryString(HKEY_LOCAL_MACHINE, sys::kCplsKey, u"Bluetooth Settings").second;
+    EXPECT_EQ(_wcsicmp(registered.c_str(), BesideTestProgram(L"QuorvelCpl.dll").c_str()), 0) << registered;
+    EXPECT_EQ(update("DllUnregisterServer"), S_OK);
+    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, sys::kCplsKey, u"Bluetooth Settings").first, 0u);
+
+    // Everyone may read the key, no one may write it.
+    HKEY cpls = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, Wide(sys::kCplsKey), 0, WRITE_DAC, &cpls), ERROR_SUCCESS);
+    SECURITY_DESCRIPTOR readOnly{};
+    BYTE aclBytes[128] = {};
+    BYTE everyone[SECURITY_MAX_SID_SIZE] = {};
+    DWORD sidSize = sizeof everyone;
+    auto* acl = reinterpret_cast<PACL>(aclBytes);
+    ASSERT_TRUE(CreateWellKnownSid(WinWorldSid, nullptr, everyone, &sidSize) &&
+                InitializeAcl(acl, sizeof aclBytes, ACL_REVISION) &&
+                AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ, everyone) &&
+                InitializeSecurityDescriptor(&readOnly, SECURITY_DESCRIPTOR_REVISION) &&
+                SetSecurityDescriptorDacl(&readOnly, TRUE, acl, FALSE));
+    EXPECT_EQ(RegSetKeySecurity(cpls, DACL_SECURITY_INFORMATION, &readOnly), ERROR_SUCCESS);
+    RegCloseKey(cpls);
+    EXPECT_EQ(update("DllRegisterServer"), HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(update("DllUnregisterServer"), HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED));
+    DeleteRegistryTree(HKEY_LOCAL_MACHINE, sys::kCplsKey);
+    DeleteRegistryTree(HKEY_LOCAL_MACHINE, sys::kCategoriesKey);
+}

@@ -3,7 +3,7 @@
 
 QUORVEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# Debian packages the build, the Wine tests, the fuzz targets, the installer
+# Debian packages the build, the Wine tests, the fuzz targets, the package
 # and the screenshots need.
 QUORVEL_PACKAGES=(
   cmake g++ make
@@ -11,7 +11,8 @@ QUORVEL_PACKAGES=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   binutils-mingw-w64-x86-64 mingw-w64-tools
   wine wine64 xvfb xauth x11-utils imagemagick locales
-  clang libclang-rt-14-dev nsis
+  clang libclang-rt-14-dev
+  wixl msitools osslsigncode openssl
   fonts-ipafont-gothic
 )
 

@@ -1,0 +1,386 @@
+// The Windows Installer package, silent, with a verbose log.  Each case runs
+// in a prefix of its own, fresh from a pristine one (tools/wine-cases.sh):
+// no stack, no Control Panel keys, no product.  Exit codes are msiexec's
+// whole Windows codes, as a deployment tool reads them.
+
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+
+#include <msi.h>
+#include <shlobj.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+#include "PackageVersions.inc"  // kVersion, kNextVersion, kUpgradeCode
+
+constexpr DWORD kInstallFailure = 1603, kRestartRequired = 3010;
+constexpr char16_t kItem[] = u"Bluetooth Settings";
+const std::u16string kAppIdKey = u"AppID\\" + std::u16string(sys::kAppId);
+constexpr char16_t kModuleAppIdKey[] = u"AppID\\QuorvelCpl.DLL";
+constexpr const wchar_t* kStackLibraries[] = {L"VmrBtProxy.dll", L"VmrBtOBEXProxy.dll"};
+
+fs::path KnownFolder(REFKNOWNFOLDERID id) {
+    wchar_t* path = nullptr;
+    SHGetKnownFolderPath(id, 0, nullptr, &path);
+    fs::path folder = path ? path : L"";
+    CoTaskMemFree(path);
+    return folder;
+}
+const fs::path kFolder = KnownFolder(FOLDERID_ProgramFiles) / L"QuorvelCpl";
+const fs::path kApplet = kFolder / L"QuorvelCpl.dll";
+const fs::path kSystem = KnownFolder(FOLDERID_System);
+const std::wstring kPackage = BesideTestProgram(L"QuorvelCpl.msi");
+const std::wstring kNextPackage = BesideTestProgram(L"..\\next\\QuorvelCpl.msi");
+
+std::string Bytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Every file under a folder, by its path inside it.
+std::set<fs::path> Tree(const fs::path& folder) {
+    std::set<fs::path> files;
+    std::error_code ignored;
+    for (const auto& entry : fs::recursive_directory_iterator(folder, ignored))
+        if (entry.is_regular_file()) files.insert(fs::relative(entry.path(), folder));
+    return files;
+}
+
+// Runs a program to its end; its exit code, or ~0 when it did not end in time.
+DWORD RunToEnd(std::wstring command) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return ~0u;
+    CloseHandle(process.hThread);
+    DWORD code = WaitForSingleObject(process.hProcess, 120000) == WAIT_OBJECT_0 ? 0 : ~0u;
+    if (code == 0) GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+struct Outcome {
+    DWORD code;
+    std::string said;  // the package's own lines and the errors of the log, to explain a failure
+};
+
+Outcome Msiexec(const std::wstring& arguments) {
+    const fs::path log = fs::temp_directory_path() / L"quorvel-msiexec.log";
+    std::error_code ignored;
+    fs::remove(log, ignored);
+    Outcome outcome{RunToEnd(L"msiexec.exe " + arguments + L" /qn /l*v \"" + log.wstring() + L"\""), {}};
+    std::ifstream in(log);
+    for (std::string line; std::getline(in, line);)
+        if (line.find("QuorvelCpl:") != std::string::npos || line.find("rror") != std::string::npos)
+            outcome.said += line + "\n";
+    return outcome;
+}
+Outcome Install(const std::wstring& package, const std::wstring& options = L"") {
+    return Msiexec(L"/i \"" + package + L"\" " + options);
+}
+
+// The products of the package's upgrade code on the machine.
+std::vector<std::wstring> InstalledProducts() {
+    std::vector<std::wstring> products;
+    wchar_t product[39] = {};
+    for (DWORD index = 0; MsiEnumRelatedProductsW(kUpgradeCode, 0, index, product) == ERROR_SUCCESS; ++index)
+        products.push_back(product);
+    return products;
+}
+std::wstring ProductInfo(const std::wstring& product, const wchar_t* property) {
+    wchar_t value[MAX_PATH] = {};
+    DWORD units = MAX_PATH;
+    MsiGetProductInfoW(product.c_str(), property, value, &units);
+    return value;
+}
+std::vector<std::wstring> InstalledVersions() {
+    std::vector<std::wstring> versions;
+    for (const auto& product : InstalledProducts())
+        versions.push_back(ProductInfo(product, INSTALLPROPERTY_VERSIONSTRING));
+    return versions;
+}
+// Removes the installed version, as the list of programs would.
+Outcome Uninstall() {
+    auto products = InstalledProducts();
+    return products.size() == 1 ? Msiexec(L"/x " + products[0])
+                                : Outcome{~0u, std::to_string(products.size()) + " products to remove"};
+}
+
+bool KeyExists(HKEY root, const char16_t* path) {
+    HKEY key = nullptr;
+    bool exists = RegOpenKeyExW(root, Wide(path), 0, KEY_READ, &key) == ERROR_SUCCESS;
+    if (exists) RegCloseKey(key);
+    return exists;
+}
+std::wstring Value(HKEY root, const char16_t* key, const std::wstring& name) {
+    return ReadRegistryString(root, key, reinterpret_cast<const char16_t*>(name.c_str())).second;
+}
+
+class PackageTest : public ::testing::Test {
+protected:
+    // The stack's own libraries in the system folder: the stand-ins' code
+    // under another product name.
+    void InstallStack() {
+        for (const wchar_t* library : kStackLibraries)
+            ASSERT_TRUE(fs::copy_file(BesideTestProgram((L"stack\\" + std::wstring(library)).c_str()),
+                                      kSystem / library, fs::copy_options::overwrite_existing));
+    }
+    void RemoveStack() {
+        for (const wchar_t* library : kStackLibraries) ASSERT_TRUE(fs::remove(kSystem / library));
+    }
+    static std::string StackBytes() {
+        return Bytes(kSystem / kStackLibraries[0]) + "|" + Bytes(kSystem / kStackLibraries[1]);
+    }
+    static std::string BuiltStackBytes() {
+        return Bytes(BesideTestProgram(L"stack\\VmrBtProxy.dll")) + "|" +
+               Bytes(BesideTestProgram(L"stack\\VmrBtOBEXProxy.dll"));
+    }
+    static bool Registered() {
+        return Value(HKEY_LOCAL_MACHINE, sys::kCplsKey, L"Bluetooth Settings") == kApplet.wstring() &&
+               Value(HKEY_LOCAL_MACHINE, sys::kCategoriesKey, kApplet.wstring()) == L"2,3,4" &&
+               Value(HKEY_CLASSES_ROOT, kAppIdKey.c_str(), L"") == L"QuorvelCpl" &&
+               Value(HKEY_CLASSES_ROOT, kModuleAppIdKey, L"AppID") == Wide(sys::kAppId);
+    }
+    // Nothing of the package's is left, or was ever there.
+    static void ExpectNothingOfOurs() {
+        EXPECT_FALSE(fs::exists(kFolder)) << "the install folder";
+        EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, sys::kCategoriesKey, kApplet.wstring()), L"");
+        EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kAppIdKey.c_str()) || KeyExists(HKEY_CLASSES_ROOT, kModuleAppIdKey));
+        EXPECT_EQ(InstalledVersions(), std::vector<std::wstring>()) << "a product is registered";
+    }
+};
+
+// Beside a stack, the package installs every file and its registration as
+// data, in Program Files whatever the command line says, and leaves the
+// stack's libraries as they are; Wine's Control Panel lists the item and
+// opens it.  Removal takes exactly what was installed and keeps the Control
+// Panel's keys, which it had to create.
+TEST_F(PackageTest, InstallsBesideTheStackAndTakesOnlyItsOwnAway) {
+    InstallStack();
+    const Outcome installed =
+        Install(kPackage, L"QuorvelFolder=C:\\users\\Public\\Quorvel TARGETDIR=C:\\users\\Public\\Quorvel");
+    ASSERT_EQ(installed.code, 0u) << installed.said;
+    EXPECT_FALSE(fs::exists(L"C:\\users\\Public\\Quorvel")) << "the command line moved the install folder";
+    std::set<fs::path> expected = {L"QuorvelCpl.dll", L"IconResource.dll"};
+    for (const std::wstring tag : kLanguageTags) expected.insert(fs::path(tag) / (L"QuorvelCpl" + tag + L".dll"));
+    for (const auto& topic : Tree(BesideTestProgram(L"HelpFiles"))) expected.insert(L"HelpFiles" / topic);
+    EXPECT_EQ(Tree(kFolder), expected);
+    EXPECT_EQ(Bytes(kApplet), Bytes(BesideTestProgram(L"QuorvelCpl.dll")));
+    EXPECT_EQ(StackBytes(), BuiltStackBytes()) << "the stack's libraries were replaced";
+    EXPECT_TRUE(Registered());
+    EXPECT_EQ(InstalledVersions(), std::vector<std::wstring>{kVersion});
+    const std::wstring product = InstalledProducts().at(0), icon = ProductInfo(product, INSTALLPROPERTY_PRODUCTICON);
+    EXPECT_EQ(Bytes(icon).substr(0, 4), std::string("\0\0\1\0", 4)) << "the uninstall entry's icon: " << icon;
+    EXPECT_EQ(ProductInfo(product, INSTALLPROPERTY_PUBLISHER), L"Velmora");
+    EXPECT_EQ(ProductInfo(product, INSTALLPROPERTY_INSTALLEDPRODUCTNAME), L"Bluetooth Settings");
+
+    // Wine's Control Panel opens an item through the "cplopen" verb of its
+    // file's class, which Wine gives .cpl files only; Windows opens any
+    // registered library.  The prefix gets the verb for libraries too.
+    SetRegistryString(HKEY_CLASSES_ROOT, u".dll", u"", L"dllfile");
+    SetRegistryString(HKEY_CLASSES_ROOT, u"dllfile\\shell\\cplopen\\command", u"",
+                      L"rundll32.exe shell32.dll,Control_RunDLL \"%1\",%*");
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION panel{};
+    wchar_t command[] = L"control.exe";
+    ASSERT_TRUE(CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, L"C:\\", &startup, &panel));
+    CloseHandle(panel.hThread);
+    HWND window = nullptr, list = nullptr;
+    WaitUntil([&] {
+        window = FindWindowW(nullptr, L"Wine Control Panel");
+        list = window ? FindWindowExW(window, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
+        return list && ListView_GetItemCount(list) > 0;
+    });
+    // Type the item's initial, the only "B" of the listing, and press Return
+    // on it, as a user would: the sheet opens only if the item is listed.
+    PostMessageW(list, WM_CHAR, L'B', 1);
+    PostMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
+    HWND sheet = nullptr;
+    EXPECT_TRUE(WaitUntil([&] { return (sheet = FindWindowW(L"#32770", L"Bluetooth Settings")) != nullptr; }))
+        << "the item is not listed or did not open";
+    PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    WaitUntil([&] { return !IsWindow(sheet); });
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(panel.hProcess, 30000), WAIT_OBJECT_0);
+    CloseHandle(panel.hProcess);
+
+    const Outcome removed = Uninstall();
+    EXPECT_EQ(removed.code, 0u) << removed.said;
+    ExpectNothingOfOurs();
+    EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, sys::kCplsKey, L"Bluetooth Settings"), L"");
+    EXPECT_EQ(StackBytes(), BuiltStackBytes()) << "the stack's libraries were removed";
+    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, sys::kCplsKey) && KeyExists(HKEY_LOCAL_MACHINE, sys::kCategoriesKey))
+        << "the Control Panel's keys are the system's";
+}
+
+// Without the stack the applet could not load: the install stops before
+// changing anything and says why.
+TEST_F(PackageTest, WithoutTheStackNothingIsInstalled) {
+    const Outcome refused = Install(kPackage);
+    EXPECT_EQ(refused.code, kInstallFailure);
+    EXPECT_NE(refused.said.find("The Bluetooth stack is not installed"), std::string::npos) << refused.said;
+    ExpectNothingOfOurs();
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, sys::kCplsKey)) << "a key was made for nothing";
+}
+
+// A Control Panel key that holds a default value (as reg add makes one) and
+// other items: only the package's value comes and goes.
+TEST_F(PackageTest, OtherItemsOfTheControlPanelKeysStay) {
+    InstallStack();
+    SetRegistryString(HKEY_LOCAL_MACHINE, sys::kCplsKey, u"", L"");
+    SetRegistryString(HKEY_LOCAL_MACHINE, sys::kCplsKey, u"Other Item", L"C:\\Other\\other.cpl");
+    SetRegistryString(HKEY_LOCAL_MACHINE, sys::kCategoriesKey, u"C:\\Other\\other.cpl", L"5");
+    auto theirs = [] {
+        return std::vector<std::pair<DWORD, std::wstring>>{
+            ReadRegistryString(HKEY_LOCAL_MACHINE, sys::kCplsKey, u""),
+            ReadRegistryString(HKEY_LOCAL_MACHINE, sys::kCplsKey, u"Other Item"),
+            ReadRegistryString(HKEY_LOCAL_MACHINE, sys::kCategoriesKey, u"C:\\Other\\other.cpl")};
+    };
+    const auto before = theirs();
+    const Outcome installed = Install(kPackage);
+    ASSERT_EQ(installed.code, 0u) << installed.said;
+    EXPECT_TRUE(Registered());
+    EXPECT_EQ(theirs(), before);
+    const Outcome removed = Uninstall();
+    EXPECT_EQ(removed.code, 0u) << removed.said;
+    ExpectNothingOfOurs();
+    EXPECT_EQ(theirs(), before);
+}
+
+// An item of the applet's name that names another module is never
+// overwritten or deleted: the install refuses before changing anything, and
+// a removal after another module took the name leaves it.
+TEST_F(PackageTest, AnotherModulesItemOfTheSameNameIsNeverTouched) {
+    InstallStack();
+    SetRegistryString(HKEY_LOCAL_MACHINE, sys::kCplsKey, kItem, L"D:\\Stack\\Bt Settings.dll");
+    const Outcome refused = Install(kPackage);
+    EXPECT_EQ(refused.code, kInstallFailure);
+    EXPECT_NE(refused.said.find("D:\\Stack\\Bt Settings.dll"), std::string::npos) << refused.said;
+    ExpectNothingOfOurs();
+    EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, sys::kCplsKey, L"Bluetooth Settings"), L"D:\\Stack\\Bt Settings.dll");
+
+    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, Wide(sys::kCplsKey), Wide(kItem));
+    ASSERT_EQ(Install(kPackage).code, 0u);
+    SetRegistryString(HKEY_LOCAL_MACHINE, sys::kCplsKey, kItem, L"D:\\Stack\\Bt Settings.dll");
+    const Outcome removed = Uninstall();
+    EXPECT_EQ(removed.code, 0u) << removed.said;
+    ExpectNothingOfOurs();
+    EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, sys::kCplsKey, L"Bluetooth Settings"), L"D:\\Stack\\Bt Settings.dll");
+}
+
+// The same package again changes nothing; a newer one replaces an older one
+// whole; an older one is refused and changes nothing.
+TEST_F(PackageTest, ANewerVersionReplacesAnOlderOneAndNeverTheReverse) {
+    InstallStack();
+    ASSERT_EQ(Install(kPackage).code, 0u);
+    const Outcome again = Install(kPackage);
+    EXPECT_EQ(again.code, 0u) << again.said;
+    EXPECT_EQ(InstalledVersions(), std::vector<std::wstring>{kVersion});
+
+    const Outcome upgraded = Install(kNextPackage);
+    ASSERT_EQ(upgraded.code, 0u) << upgraded.said;
+    const std::set<fs::path> files = Tree(kFolder);
+    EXPECT_EQ(files.size(), Tree(BesideTestProgram(L"HelpFiles")).size() + 2 + std::size(kLanguageTags));
+    EXPECT_EQ(Bytes(kApplet), Bytes(BesideTestProgram(L"..\\next\\QuorvelCpl.dll")));
+    EXPECT_EQ(InstalledVersions(), std::vector<std::wstring>{kNextVersion});
+    EXPECT_TRUE(Registered());
+
+    const Outcome downgraded = Install(kPackage);
+    EXPECT_EQ(downgraded.code, kInstallFailure);
+    EXPECT_EQ(InstalledVersions(), std::vector<std::wstring>{kNextVersion});
+    EXPECT_EQ(Tree(kFolder), files);
+    EXPECT_EQ(Bytes(kApplet), Bytes(BesideTestProgram(L"..\\next\\QuorvelCpl.dll")));
+}
+
+// A fresh install that fails after it copied files (a folder lies where a
+// file goes) takes everything back.  Over an earlier version, every check
+// that can fail runs before the earlier version is touched.
+TEST_F(PackageTest, AFailedInstallLeavesWhatWasThere) {
+    InstallStack();
+    ASSERT_TRUE(fs::create_directories(kFolder / L"IconResource.dll"));
+    const Outcome failed = Install(kPackage);
+    EXPECT_EQ(failed.code, kInstallFailure);
+    EXPECT_FALSE(fs::exists(kApplet)) << "a copied file stayed";
+    EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, sys::kCplsKey, L"Bluetooth Settings"), L"");
+    EXPECT_EQ(InstalledVersions(), std::vector<std::wstring>());
+    fs::remove_all(kFolder);
+
+    ASSERT_EQ(Install(kPackage).code, 0u);
+    RemoveStack();
+    const Outcome refused = Install(kNextPackage);
+    EXPECT_EQ(refused.code, kInstallFailure) << refused.said;
+    EXPECT_EQ(InstalledVersions(), std::vector<std::wstring>{kVersion});
+    EXPECT_EQ(Bytes(kApplet), Bytes(BesideTestProgram(L"QuorvelCpl.dll")));
+    EXPECT_TRUE(Registered());
+}
+
+// While a process has the applet loaded, an upgrade replaces it at restart
+// and says so; Wine restarts by running wineboot.  Removal while it is
+// loaded: Wine neither deletes the file nor schedules it, and answers 0
+// (Windows schedules the deletion and answers 3010).
+TEST_F(PackageTest, AnAppletInUseIsReplacedAtRestart) {
+    InstallStack();
+    ASSERT_EQ(Install(kPackage).code, 0u);
+    HMODULE held = LoadLibraryW(kApplet.c_str());
+    ASSERT_NE(held, nullptr);
+    const Outcome upgraded = Install(kNextPackage);
+    EXPECT_EQ(upgraded.code, kRestartRequired) << upgraded.said;
+    EXPECT_EQ(InstalledVersions(), std::vector<std::wstring>{kNextVersion});
+    FreeLibrary(held);
+    EXPECT_EQ(RunToEnd(L"wineboot.exe"), 0u);
+    EXPECT_EQ(Bytes(kApplet), Bytes(BesideTestProgram(L"..\\next\\QuorvelCpl.dll"))) << "not replaced at restart";
+
+    held = LoadLibraryW(kApplet.c_str());
+    ASSERT_NE(held, nullptr);
+    const Outcome removed = Uninstall();
+    EXPECT_EQ(removed.code, 0u) << removed.said;
+    EXPECT_TRUE(fs::exists(kApplet));
+    EXPECT_EQ(InstalledVersions(), std::vector<std::wstring>());
+    FreeLibrary(held);
+}
+
+// Removal after the stack went takes everything of the package's.
+TEST_F(PackageTest, RemovalAfterTheStackWentTakesEverything) {
+    InstallStack();
+    ASSERT_EQ(Install(kPackage).code, 0u);
+    RemoveStack();
+    const Outcome removed = Uninstall();
+    EXPECT_EQ(removed.code, 0u) << removed.said;
+    ExpectNothingOfOurs();
+    EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, sys::kCplsKey, L"Bluetooth Settings"), L"");
+}
+
+// STANDINS=1 puts a stand-in only where no library of its name is found; a
+// removal takes a stand-in only while it is the file installed, not one
+// that a stack has put over it since.
+TEST_F(PackageTest, StandInsGoOnlyWhereTheStackIsNot) {
+    ASSERT_TRUE(fs::copy_file(BesideTestProgram(L"stack\\VmrBtProxy.dll"), kSystem / L"VmrBtProxy.dll"));
+    const Outcome installed = Install(kPackage, L"STANDINS=1");
+    ASSERT_EQ(installed.code, 0u) << installed.said;
+    EXPECT_EQ(Bytes(kSystem / L"VmrBtProxy.dll"), Bytes(BesideTestProgram(L"stack\\VmrBtProxy.dll")));
+    EXPECT_EQ(Bytes(kSystem / L"VmrBtOBEXProxy.dll"), Bytes(BesideTestProgram(L"VmrBtOBEXProxy.dll")));
+
+    const Outcome upgraded = Install(kNextPackage);
+    ASSERT_EQ(upgraded.code, 0u) << "an earlier stand-in counts as asked for: " << upgraded.said;
+    EXPECT_EQ(Bytes(kSystem / L"VmrBtOBEXProxy.dll"), Bytes(BesideTestProgram(L"VmrBtOBEXProxy.dll")));
+
+    ASSERT_TRUE(fs::copy_file(BesideTestProgram(L"stack\\VmrBtOBEXProxy.dll"), kSystem / L"VmrBtOBEXProxy.dll",
+                              fs::copy_options::overwrite_existing));
+    const Outcome removed = Uninstall();
+    EXPECT_EQ(removed.code, 0u) << removed.said;
+    EXPECT_EQ(StackBytes(), BuiltStackBytes()) << "a library of the stack's was removed";
+    ExpectNothingOfOurs();
+}
+
+}  // namespace
