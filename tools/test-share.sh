@@ -1,10 +1,24 @@
 #!/usr/bin/env bash
-# Prints the share of the C++ under tests/ in all of the project's C++
-# (non-blank lines that are not only a // comment), the measure the house
-# keeps tests within.
+# Prints the share of test code in all of the code it tests, the measure the
+# house keeps tests within (at most a third), and beside it the share among
+# the C++ alone.  Lines count when they are neither blank nor only a comment:
+# // in C++ and resource scripts, # in CMake and shell scripts, <!-- --> in
+# the package source.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-count() { find "$@" \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 cat | grep -v '^\s*$' | grep -cv '^\s*//'; }
-code=$(( $(count src) + $(count proxies) ))
-tests=$(count tests)
-echo "code $code, tests $tests: tests are $(( 100 * tests / (code + tests) ))% of all C++"
+nonblank() { grep -v '^\s*$' || true; }
+cpp() { find "$@" \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 -r cat | nonblank | grep -cv '^\s*//' || true; }
+resources() { find "$@" \( -name '*.rc' -o -name '*.rgs' -o -name '*.in' \) -print0 | xargs -0 -r cat | nonblank | grep -cv '^\s*//' || true; }
+scripts() {
+  { find "$@" \( -name 'CMakeLists.txt' -o -name '*.cmake' -o -name '*.sh' -o -name run \) -print0 | xargs -0 -r cat; } |
+    nonblank | grep -cv '^\s*#' || true
+}
+package() { find "$@" -name '*.wxs' -print0 | xargs -0 -r sed '/<!--/,/-->/d' | nonblank | wc -l; }
+
+code_cpp=$(( $(cpp src) + $(cpp proxies) ))
+code=$(( code_cpp + $(resources src proxies) + $(scripts src proxies installer cmake tools .ci) + $(scripts CMakeLists.txt) \
+         + $(package installer) ))
+tests_cpp=$(cpp tests)
+tests=$(( tests_cpp + $(scripts tests) ))
+echo "code $code, tests $tests: tests are $(( 100 * tests / (code + tests) ))% of all the code;" \
+     "C++ alone: code $code_cpp, tests $tests_cpp, $(( 100 * tests_cpp / (code_cpp + tests_cpp) ))%"
