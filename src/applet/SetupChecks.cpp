@@ -1,5 +1,7 @@
 #include "applet/SetupChecks.h"
 
+#include "base/AbsolutePath.h"
+
 namespace {
 
 char16_t Folded(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; }
@@ -10,11 +12,6 @@ bool SamePath(std::u16string_view a, std::u16string_view b) {
     for (std::size_t i = 0; i < a.size(); ++i)
         if (Folded(a[i]) != Folded(b[i])) return false;
     return true;
-}
-
-// "C:\..." or "\\server\share\...".
-bool IsAbsolute(std::u16string_view folder) {
-    return (folder.size() >= 3 && folder[1] == u':' && folder[2] == u'\\') || folder.starts_with(u"\\\\");
 }
 
 std::u16string InFolder(std::u16string folder, std::u16string_view fileName) {
@@ -30,7 +27,7 @@ std::vector<std::u16string> PathFolders(std::u16string_view path) {
         if (end == std::u16string_view::npos) end = path.size();
         std::u16string entry(path.substr(start, end - start));
         std::erase(entry, u'"');
-        if (IsAbsolute(entry)) folders.push_back(std::move(entry));
+        if (IsAbsolutePath(entry)) folders.push_back(std::move(entry));
         start = end + 1;
     }
     return folders;

@@ -42,7 +42,10 @@ void ReadRegistryState(CpropertySheetInfo& info, IRegistry& registry, const IStr
     info.SetOpenArrivedImage(sharing.openArrivedImage);
     info.SetTransferPasswordRequired(sharing.transferPasswordRequired);
     info.SetTransferPassword(sharing.transferPassword);
-    if (!sharing.exchangeFolder.empty()) info.SetExchangeFolderPath(sharing.exchangeFolder);
+    // A stored folder longer than the record and its box hold would be cut
+    // into another path: it is not taken, as if none were stored.
+    if (!sharing.exchangeFolder.empty() && sharing.exchangeFolder.size() < Text260::capacity())
+        info.SetExchangeFolderPath(sharing.exchangeFolder);
     info.SetObexServersDisabled(sharing.obexServersDisabled);
 }
 

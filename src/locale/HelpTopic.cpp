@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "base/AppendWhole.h"
+#include "base/FormatText.h"
 #include "locale/UserLanguage.h"
 #include "settings/SettingsSchema.h"
 
@@ -13,13 +14,9 @@ std::u16string_view ViewOf(const char16_t* text) {
     return text ? std::u16string_view(text) : std::u16string_view();
 }
 
-// The format comes from the string table, which a language library may
-// translate, so it is never handed to printf: only its first "%s" is
-// replaced, and every other character, '%' included, stands as it is.
+// The format comes from the string table: its first "%s" takes the folder.
 bool HelpBase(std::u16string_view format, std::u16string_view folder, Text260& base) {
-    std::size_t at = format.find(u"%s");
-    if (at == std::u16string_view::npos) return AppendWhole(base, {format});
-    return AppendWhole(base, {format.substr(0, at), folder, format.substr(at + 2)});
+    return AppendWhole(base, {WithArgument(format, folder)});
 }
 
 // The tag comes from the user's registry and becomes part of a path the

@@ -10,8 +10,8 @@
 namespace {
 
 constexpr unsigned kNameLimit = 31;
-// The "Proximity Pairing" group box, the third control without an id.
-constexpr int kProximityGroupBox = 3;
+// The "Proximity Pairing" group box, the sixth control without an id.
+constexpr int kProximityGroupBox = 6;
 constexpr char16_t kHelpTopic[] = u"faq-btsettings.html";
 
 // Only blanks (U+0020) are trimmed; tabs and other white space stay.

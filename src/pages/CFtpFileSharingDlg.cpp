@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/FormatText.h"
 #include "res/resource.h"
 #include "settings/FileSharingSettings.h"
 #include "settings/ImageFolderSettings.h"
@@ -15,7 +16,10 @@ CFtpFileSharingDlg::CFtpFileSharingDlg(PageServices& services)
 
 void CFtpFileSharingDlg::OnInitDialog(IDialogView& view) {
     const IStringTable& strings = services_.strings;
-    view.Control(IDC_SHARING_LABEL).SetText(strings.Load(IDS_SHARING_LABEL).view());
+    // The switch is a box without a visible text: it carries the label's
+    // text as well, which a screen reader reads out and the box cannot show.
+    for (int control : {IDC_SHARING_LABEL, IDC_SHARING_ENABLED})
+        view.Control(control).SetText(strings.Load(IDS_SHARING_LABEL).view());
     view.Control(IDC_OPEN_EXCHANGE_LINK).SetText(strings.Load(IDS_OPEN_EXCHANGE_LINK).view());
     view.Control(IDC_OPEN_IMAGING_LINK).SetText(strings.Load(IDS_OPEN_IMAGING_LINK).view());
 
@@ -71,16 +75,22 @@ bool CFtpFileSharingDlg::OnNotify(IDialogView& view, const ControlNotification& 
     return false;
 }
 
+void CFtpFileSharingDlg::ShowError(IDialogView& view, std::u16string_view text, MessageOwner owner) {
+    view.ShowMessage(owner, text, services_.strings.Load(IDS_CONFIG_ERROR_CAPTION).view(), kMessageError);
+}
+
 void CFtpFileSharingDlg::ShowError(IDialogView& view, unsigned text, MessageOwner owner) {
-    const IStringTable& strings = services_.strings;
-    view.ShowMessage(owner, strings.Load(text).view(), strings.Load(IDS_CONFIG_ERROR_CAPTION).view(),
-                     kMessageError);
+    ShowError(view, services_.strings.Load(text).view(), owner);
 }
 
 FolderVerdict CFtpFileSharingDlg::CheckFolder(IDialogView& view, std::u16string_view path) {
-    FolderVerdict verdict = ::CheckFolder(services_.files, path);
+    Text260 leftover;
+    FolderVerdict verdict = ::CheckFolder(services_.files, path, &leftover);
     if (verdict == FolderVerdict::NotAFolder) ShowError(view, IDS_PATH_IS_FILE);
     if (verdict == FolderVerdict::NotWritable) ShowError(view, IDS_FOLDER_NOT_WRITABLE);
+    if (verdict == FolderVerdict::Invalid) ShowError(view, IDS_INVALID_FOLDER_PATH);
+    if (verdict == FolderVerdict::ProbeLeft)
+        ShowError(view, WithArgument(services_.strings.Load(IDS_PROBE_LEFT).view(), leftover.view()));
     return verdict;
 }
 
@@ -101,9 +111,10 @@ void CFtpFileSharingDlg::Browse(IDialogView& view, Folder& folder) {
 
 void CFtpFileSharingDlg::Open(IDialogView& view, const Folder& folder, MessageOwner owner) {
     Text260 path = view.Control(folder.edit).GetText();
-    if (CheckFolder(view, path.view()) == FolderVerdict::Accepted)
+    FolderVerdict verdict = CheckFolder(view, path.view());
+    if (verdict == FolderVerdict::Accepted)
         view.FolderShell().OpenFolder(path.view());
-    else
+    else if (verdict != FolderVerdict::Invalid)  // which has said so already
         ShowError(view, IDS_INVALID_FOLDER_PATH, owner);
 }
 
@@ -127,7 +138,11 @@ bool CFtpFileSharingDlg::CheckEdit(IDialogView& view, const Folder& folder) {
     return false;
 }
 
+// With sharing switched off the folder boxes are disabled: a folder the user
+// cannot edit is no reason to keep the sheet open, so it is neither checked
+// nor applied, and the stored folders stay as they are.
 bool CFtpFileSharingDlg::OnApply(IDialogView& view) {
+    const bool foldersEditable = view.Control(IDC_SHARING_ENABLED).IsChecked();
     RegKey user(services_.registry);
     if (!user.Open(RegistryRoot::CurrentUser, schema::kFileSharingKey, reg::kReadWrite)) {
         view.Control(exchange_.edit).SetText(exchange_.saved.view());
@@ -135,11 +150,11 @@ bool CFtpFileSharingDlg::OnApply(IDialogView& view) {
     } else {
         user.WriteDword(schema::kOpenArrivedImage, info_->GetOpenArrivedImage() ? 1 : 0);
         user.WriteDword(schema::kTransferPasswordRequired, info_->GetTransferPasswordRequired() ? 1 : 0);
-        if (!CheckEdit(view, exchange_)) return false;
-        ApplyExchangeFolder(view, user);
-        if (!CheckEdit(view, imaging_)) return false;
+        if (foldersEditable && !CheckEdit(view, exchange_)) return false;
+        if (foldersEditable) ApplyExchangeFolder(view, user);
+        if (foldersEditable && !CheckEdit(view, imaging_)) return false;
         Text260 imaging = view.Control(imaging_.edit).GetText();
-        if (imaging.view() != imaging_.saved.view())
+        if (foldersEditable && imaging.view() != imaging_.saved.view())
             SetImageFolderPath(services_.registry, services_.userFolders, imaging.c_str());
         WriteTransferPassword(user, info_->GetTransferPassword().view());
         ApplySharingSwitch(view, user);
@@ -149,8 +164,8 @@ bool CFtpFileSharingDlg::OnApply(IDialogView& view) {
     RegKey machine(services_.registry);
     if (machine.Open(RegistryRoot::LocalMachine, schema::kFileSharingKey, reg::kReadWrite)) {
         user.Close();
-        machine.WriteDword(schema::kObexServersDisabled, view.Control(IDC_SHARING_ENABLED).IsChecked() ? 0 : 1);
-        machine.WriteString(schema::kExchangeFolder, view.Control(exchange_.edit).GetText().view());
+        machine.WriteDword(schema::kObexServersDisabled, foldersEditable ? 0 : 1);
+        if (foldersEditable) machine.WriteString(schema::kExchangeFolder, view.Control(exchange_.edit).GetText().view());
     }
     return true;
 }

@@ -35,6 +35,7 @@ private:
     void Browse(IDialogView& view, Folder& folder);
     void Open(IDialogView& view, const Folder& folder, MessageOwner owner);
     void ShowError(IDialogView& view, unsigned text, MessageOwner owner = MessageOwner::Page);
+    void ShowError(IDialogView& view, std::u16string_view text, MessageOwner owner = MessageOwner::Page);
     void ApplyExchangeFolder(IDialogView& view, RegKey& user);
     void ApplySharingSwitch(IDialogView& view, RegKey& user);
 

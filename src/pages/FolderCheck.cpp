@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/AbsolutePath.h"
 #include "base/AppendWhole.h"
 
 namespace {
@@ -23,15 +24,16 @@ std::optional<Text260> InFolder(std::u16string_view folder, std::u16string_view 
 
 }  // namespace
 
-FolderVerdict CheckFolder(IFileSystem& files, std::u16string_view path) {
+FolderVerdict CheckFolder(IFileSystem& files, std::u16string_view path, Text260* leftover) {
     const std::u16string folder(path);
+    if (!IsAbsolutePath(folder)) return FolderVerdict::Invalid;
     if (!files.Exists(folder.c_str())) return FolderVerdict::Missing;
     if (!files.IsDirectory(folder.c_str())) return FolderVerdict::NotAFolder;
 
     // A folder too long to hold the probe's file within 260 units cannot be
-    // probed, and is refused as a folder that takes no files.
+    // probed: no folder a file can be shared from.
     auto target = InFolder(folder, kProbeFile);
-    if (!target) return FolderVerdict::NotWritable;
+    if (!target) return FolderVerdict::Invalid;
     auto moduleFolder = files.ModuleFolder();
     auto source = moduleFolder ? InFolder(moduleFolder->view(), kProbeFile) : std::nullopt;
     // Without the probe's source nothing can be copied; that is no refusal.
@@ -44,6 +46,8 @@ FolderVerdict CheckFolder(IFileSystem& files, std::u16string_view path) {
         if (!AlreadyExists(error) || spare == std::size(kSpareProbeNames)) return FolderVerdict::Accepted;
         target = InFolder(folder, kSpareProbeNames[spare++]);
     }
-    files.Delete(target->c_str());
-    return FolderVerdict::Accepted;
+    // A copy that stays would lie in a folder that remote devices may read.
+    if (files.Delete(target->c_str())) return FolderVerdict::Accepted;
+    if (leftover) *leftover = *target;
+    return FolderVerdict::ProbeLeft;
 }

@@ -36,6 +36,11 @@ enum class FolderVerdict {
     Missing,      // refused without a message
     NotAFolder,   // refused: message 155
     NotWritable,  // refused: message 156
+    Invalid,      // refused: message 166 (a relative path, or one too long to probe)
+    ProbeLeft,    // refused: the probe's copy could not be deleted again
 };
 
-FolderVerdict CheckFolder(IFileSystem& files, std::u16string_view path);
+// A relative path would be taken against whatever the host's current folder
+// is, and handed to the stack as it is, so only "X:\..." and "\\server\..."
+// name folders.  `leftover` receives the probe's copy that stayed behind.
+FolderVerdict CheckFolder(IFileSystem& files, std::u16string_view path, Text260* leftover = nullptr);

@@ -57,6 +57,7 @@ class FakeFileSystem final : public IFileSystem {
 public:
     std::set<std::u16string> folders;
     std::set<std::u16string> readOnlyFolders;
+    std::set<std::u16string> undeletable;  // files whose deletion fails
     std::map<std::u16string, std::string> files;  // path: content
     std::optional<Text260> moduleFolder = Text260(u"C:\\Applet");
 
@@ -70,7 +71,7 @@ public:
         if (error_ == 0) files[target] = files[from];
         return error_ == 0;
     }
-    bool Delete(const char16_t* path) override { return files.erase(path) != 0; }
+    bool Delete(const char16_t* path) override { return !undeletable.count(path) && files.erase(path) != 0; }
     std::uint32_t LastError() override { return error_; }
 
 private:

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PageFixture.h"
+#include "base/FormatText.h"
 #include "pages/CFtpFileSharingDlg.h"
 
 namespace {
@@ -39,6 +40,8 @@ TEST_F(FileSharingPageTest, TheFolderCheckProbesWritingWithoutTouchingTheUsersFi
     files.folders.insert(longFolder);
     // The probe's name, then its spare names, as the user may already have files of them.
     const char16_t* const probeNames[] = {u"IconResource.dll", u"~QvProbe1.tmp", u"~QvProbe2.tmp", u"~QvProbe3.tmp"};
+    files.folders.insert({u"share", u"\\\\server\\share", u"C:\\Sticky"});
+    files.undeletable.insert(u"C:\\Sticky\\~QvProbe1.tmp");
     const struct {
         const char* what;
         std::u16string path;
@@ -49,19 +52,26 @@ TEST_F(FileSharingPageTest, TheFolderCheckProbesWritingWithoutTouchingTheUsersFi
         {"a file", u"C:\\File.txt", 0, FolderVerdict::NotAFolder},
         {"writable", u"C:\\Share", 0, FolderVerdict::Accepted},
         {"writable, holding the probe's name", u"C:\\Share", 1, FolderVerdict::Accepted},
+        {"a share", u"\\\\server\\share", 0, FolderVerdict::Accepted},
+        {"relative to wherever the host is", u"share", 0, FolderVerdict::Invalid},
         {"read-only", u"C:\\Locked", 0, FolderVerdict::NotWritable},
         {"read-only, holding the probe's name", u"C:\\Locked", 1, FolderVerdict::NotWritable},
         {"read-only, one spare name left", u"C:\\Locked", 3, FolderVerdict::NotWritable},
         // No name left to probe with: nothing is overwritten, and nothing refused.
         {"read-only, every name taken", u"C:\\Locked", 4, FolderVerdict::Accepted},
-        {"too long to probe", longFolder, 0, FolderVerdict::NotWritable},
+        {"too long to probe", longFolder, 0, FolderVerdict::Invalid},
+        {"its copy cannot be deleted", u"C:\\Sticky", 1, FolderVerdict::ProbeLeft},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         for (int name = 0; name < c.usersFiles; ++name) files.files[c.path + u"\\" + probeNames[name]] = "the user's";
         auto before = files.files;
-        EXPECT_EQ(CheckFolder(files, c.path), c.verdict);
+        Text260 leftover(u"none");
+        EXPECT_EQ(CheckFolder(files, c.path, &leftover), c.verdict);
+        const bool left = c.verdict == FolderVerdict::ProbeLeft;
+        if (left) before[c.path + u"\\" + probeNames[c.usersFiles]] = "icons";
         EXPECT_EQ(files.files, before) << "a copy was left or a file changed or deleted";
+        EXPECT_EQ(leftover.view(), left ? c.path + u"\\" + probeNames[c.usersFiles] : u"none");
         for (const char16_t* name : probeNames) files.files.erase(c.path + u"\\" + name);
     }
     // Without the probe's source nothing can be copied, and nothing is refused.
@@ -78,8 +88,29 @@ TEST_F(FileSharingPageTest, OpensWithTheRecordsFoldersAndSharingState) {
     EXPECT_EQ(Control(IDC_IMAGING_FOLDER).text, u"C:\\Users\\Alice\\Pictures");
     EXPECT_TRUE(Control(IDC_EXCHANGE_FOLDER).completion && Control(IDC_IMAGING_FOLDER).completion);
     EXPECT_FALSE(Control(IDC_SHARING_ENABLED).checked);
+    EXPECT_EQ(Control(IDC_SHARING_ENABLED).text, TextOf(IDS_SHARING_LABEL)) << "what a screen reader names it by";
     EXPECT_TRUE(page.OnCommand(view, IDC_SHARING_ENABLED));
     EXPECT_EQ(view.changed, 1);
+}
+
+// With sharing off the boxes cannot be edited: OK neither checks nor applies
+// their folders, whatever has become of them, and the saved ones stay.
+TEST_F(FileSharingPageTest, FoldersThatCannotBeEditedAreNoReasonToRefuseOk) {
+    registry.PutString(kMachine, sys::kFileSharingKey, sys::kFtspath, u"C:\\Stored");
+    registry.PutString(kUser, sys::kImageFolderKey, u"Alice", u"D:\\Pictures");
+    info.SetObexServersDisabled(1);
+    for (const char16_t* gone : {u"C:\\Share", u"D:\\Pictures"}) {
+        SCOPED_TRACE(gone[0] == u'C' ? "the exchange folder gone" : "the imaging folder gone");
+        files.folders.erase(gone);
+        Open();
+        Control(IDC_EXCHANGE_FOLDER).text = u"C:\\New";  // left there before sharing was switched off
+        EXPECT_TRUE(page.OnApply(view));
+        EXPECT_EQ(Messages(), std::vector<std::u16string>());
+        EXPECT_FALSE(stack.Called("SetFtpServerRootFolder"));
+        EXPECT_EQ(registry.Bytes(kUser, sys::kImageFolderKey, u"Alice"), SzBytes(u"D:\\Pictures"));
+        EXPECT_EQ(registry.Bytes(kMachine, sys::kFileSharingKey, sys::kFtspath), SzBytes(u"C:\\Stored"));
+        files.folders.insert(gone);
+    }
 }
 
 // The servers hear of a switch the user changed once, of a changed folder on
@@ -90,11 +121,13 @@ TEST_F(FileSharingPageTest, ApplyHandsChangesToTheServersAndStoresTheSettings) {
     Open();
     Control(IDC_EXCHANGE_FOLDER).text = u"C:\\New";
     Control(IDC_IMAGING_FOLDER).text = u"C:\\Share";
+    EXPECT_TRUE(page.OnApply(view));
+    EXPECT_TRUE(page.OnApply(view));
     Control(IDC_SHARING_ENABLED).checked = false;
     EXPECT_TRUE(page.OnApply(view));
     EXPECT_TRUE(page.OnApply(view));
     EXPECT_EQ(stack.calls,
-              (std::vector<std::string>{"SetFtpServerRootFolder", "ObexServersDeActivate", "SetFtpServerRootFolder"}));
+              (std::vector<std::string>{"SetFtpServerRootFolder", "SetFtpServerRootFolder", "ObexServersDeActivate"}));
     EXPECT_EQ(info.GetObexServersDisabled(), 1u);
     EXPECT_EQ(UserValue(sys::kDisableObexServers), DwordBytes(1));
     EXPECT_EQ(UserValue(sys::kFtspath), SzBytes(u"C:\\New"));
@@ -133,6 +166,12 @@ TEST_F(FileSharingPageTest, ApplyFailuresShowWhyAndKeepWhatTheyMust) {
          false, false, true},
         {"imaging folder is a file", [this] { Control(IDC_IMAGING_FOLDER).text = u"C:\\File.txt"; }, IDS_PATH_IS_FILE,
          false, false, false},
+        {"exchange folder relative", [this] { Control(IDC_EXCHANGE_FOLDER).text = u"Share"; },
+         IDS_INVALID_FOLDER_PATH, false, false, false},
+        {"exchange folder cannot be written", [this] { Control(IDC_EXCHANGE_FOLDER).text = u"C:\\Locked"; },
+         IDS_FOLDER_NOT_WRITABLE, false, false, false},
+        {"imaging folder cannot be written", [this] { Control(IDC_IMAGING_FOLDER).text = u"C:\\Locked"; },
+         IDS_FOLDER_NOT_WRITABLE, false, false, false},
         {"server refuses the folder", [this] {
              Control(IDC_EXCHANGE_FOLDER).text = u"C:\\New";
              stack.results["SetFtpServerRootFolder"] = 1;
@@ -178,10 +217,27 @@ TEST_F(FileSharingPageTest, AFirstStartWithoutAnExchangeFolderStillApplies) {
 
 TEST_F(FileSharingPageTest, BrowseTakesOnlyAcceptedFoldersAndStoresTheImagingFolderAtOnce) {
     Open();
-    view.folderShell.chosen = Text260(u"C:\\File.txt");
-    EXPECT_TRUE(page.OnCommand(view, IDC_EXCHANGE_BROWSE));
-    EXPECT_EQ(Control(IDC_EXCHANGE_FOLDER).text, u"C:\\Share");
-    EXPECT_EQ(Messages(), std::vector<std::u16string>{TextOf(IDS_PATH_IS_FILE)});
+    files.folders.insert(u"C:\\Sticky");
+    files.undeletable.insert(u"C:\\Sticky\\IconResource.dll");
+    const struct {
+        const char16_t* chosen;
+        std::u16string message;
+    } refusals[] = {{u"C:\\File.txt", TextOf(IDS_PATH_IS_FILE)},
+                    {u"C:\\Locked", TextOf(IDS_FOLDER_NOT_WRITABLE)},
+                    {u"C:\\Sticky", WithArgument(TextOf(IDS_PROBE_LEFT), u"C:\\Sticky\\IconResource.dll")}};
+    for (const auto& refusal : refusals) {
+        view.folderShell.chosen = Text260(refusal.chosen);
+        for (int browse : {IDC_EXCHANGE_BROWSE, IDC_IMAGING_BROWSE}) {
+            view.messages.clear();
+            EXPECT_TRUE(page.OnCommand(view, browse));
+            EXPECT_EQ(Messages(), std::vector<std::u16string>{refusal.message});
+            files.files.erase(u"C:\\Sticky\\IconResource.dll");
+        }
+        EXPECT_EQ(Control(IDC_EXCHANGE_FOLDER).text, u"C:\\Share");
+        EXPECT_EQ(Control(IDC_IMAGING_FOLDER).text, u"C:\\Users\\Alice\\Pictures");
+    }
+    EXPECT_FALSE(registry.Bytes(kUser, sys::kImageFolderKey, u"Alice")) << "a refused folder was stored";
+    EXPECT_EQ(view.changed, 0);
 
     view.folderShell.chosen = Text260(u"C:\\New");
     page.OnCommand(view, IDC_EXCHANGE_BROWSE);
@@ -202,6 +258,10 @@ TEST_F(FileSharingPageTest, OpenLinksOpenAcceptedFoldersOnClickOnly) {
     EXPECT_EQ(view.folderShell.opened, std::vector<std::u16string>{u"C:\\Share"});
     ASSERT_EQ(Messages(), (std::vector<std::u16string>{TextOf(IDS_PATH_IS_FILE), TextOf(IDS_INVALID_FOLDER_PATH)}));
     EXPECT_EQ(view.messages[1].owner, MessageOwner::None);
+    view.messages.clear();
+    Control(IDC_IMAGING_FOLDER).text = u"Pictures";
+    page.OnNotify(view, {.controlId = IDC_OPEN_IMAGING_LINK, .code = NotifyCode::Click});
+    EXPECT_EQ(Messages(), std::vector<std::u16string>{TextOf(IDS_INVALID_FOLDER_PATH)}) << "said once";
 }
 
 }  // namespace

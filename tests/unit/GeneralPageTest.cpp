@@ -55,7 +55,7 @@ TEST_F(GeneralPageTest, OpensWithTheRecordsStateAndHidesProximityPairing) {
     EXPECT_FALSE(Control(IDC_HIGH_SPEED).checked);
     EXPECT_TRUE(Control(IDC_PROXIMITY_PAIRING).checked);
     EXPECT_FALSE(Control(IDC_PROXIMITY_PAIRING).shown);
-    EXPECT_EQ(view.hiddenUnnamed, std::vector<int>{3});
+    EXPECT_EQ(view.hiddenUnnamed, std::vector<int>{6});
     EXPECT_EQ(Control(IDC_DEVICE_NAME).text, u"Desk PC");
 }
 

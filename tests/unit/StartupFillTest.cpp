@@ -77,6 +77,16 @@ TEST_F(StartupFillTest, TakesEachSettingFromWhereAndAsItsRuleSays) {
     Fill();
     EXPECT_TRUE(info.GetHighSpeedOn()) << "the user's choice before the machine's";
     EXPECT_EQ(info.GetProximityPairingState(), 3u);
+
+    // A stored folder that the record holds whole is taken; a longer one
+    // would be another path once cut, and is not.
+    for (std::size_t units : {259u, 260u}) {
+        const std::u16string folder = u"E:\\" + std::u16string(units - 3, u'f');
+        registry.PutString(kMachine, sys::kFileSharingKey, sys::kFtspath, folder);
+        info.SetExchangeFolderPath(u"kept");
+        Fill();
+        EXPECT_EQ(info.GetExchangeFolderPath().view(), units == 259 ? std::u16string_view(folder) : u"kept");
+    }
 }
 
 }  // namespace

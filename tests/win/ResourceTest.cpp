@@ -71,7 +71,7 @@ size_t Count(const std::wstring& text, const wchar_t* what) {
 
 struct DialogItem {
     int id;
-    DWORD style;
+    DWORD style, extendedStyle;
     RECT rect;                 // in the dialog's client area
     std::wstring windowClass;  // upper case
     std::wstring text;
@@ -106,8 +106,9 @@ Dialog DialogResource(HMODULE module, UINT id,
         for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
             wchar_t className[64] = {};
             GetClassNameW(child, className, 64);
-            DialogItem item{GetDlgCtrlID(child), static_cast<DWORD>(GetWindowLongW(child, GWL_STYLE)), {},
-                            CharUpperW(className), WindowText(child)};
+            DialogItem item{GetDlgCtrlID(child), static_cast<DWORD>(GetWindowLongW(child, GWL_STYLE)),
+                            static_cast<DWORD>(GetWindowLongW(child, GWL_EXSTYLE)), {}, CharUpperW(className),
+                            WindowText(child)};
             GetWindowRect(child, &item.rect);
             MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&item.rect), 2);
             if (eachControl) eachControl(item, child);
@@ -159,11 +160,12 @@ SIZE Shortfall(HWND control, const DialogItem& item, const std::wstring& text) {
     return {std::max(0L, needed.right - width), std::max(0L, needed.bottom - client.bottom)};
 }
 
-// A text control's text, as the page shows it, fits the control.
+// A text control's text, as the page shows it, fits the control; a label of
+// no size is there for a screen reader only.
 void ExpectFits(HMODULE module, UINT page, const DialogItem& item, HWND control) {
     const std::wstring& windowClass = item.windowClass;
     if ((windowClass != L"STATIC" && windowClass != L"BUTTON" && windowClass != L"SYSLINK") ||
-        (windowClass == L"STATIC" && (item.style & SS_TYPEMASK) == SS_ICON))
+        (windowClass == L"STATIC" && (item.style & SS_TYPEMASK) == SS_ICON) || IsRectEmpty(&item.rect))
         return;
     auto written = kTextsWrittenAtOpening.find({page, item.id});
     std::wstring text = written != kTextsWrittenAtOpening.end() ? StringResource(module, written->second) : item.text;
@@ -179,6 +181,50 @@ void ExpectFits(HMODULE module, UINT page, const DialogItem& item, HWND control)
 bool Overlap(const RECT& a, const RECT& b) {
     RECT both{};
     return IntersectRect(&both, &a, &b) != FALSE;
+}
+
+bool IsText(const DialogItem& item) {
+    return (item.windowClass == L"STATIC" && (item.style & SS_TYPEMASK) != SS_ICON) ||
+           (item.windowClass == L"BUTTON" && (item.style & 0xF) == BS_GROUPBOX);
+}
+bool IsPathBox(const DialogItem& item) { return item.id == IDC_EXCHANGE_FOLDER || item.id == IDC_IMAGING_FOLDER; }
+
+// Keyboard and screen reader rules of one page.  Tab stops come in reading
+// order: top to bottom, along a row from where the reading starts (a mirrored
+// page counts x from its right edge).  An edit box or list has its label, a
+// static, right before it: that is what names it.  Each tab stop's mnemonic
+// (of its own text or, without one, of its label) is unique on the page, and
+// every tab stop with a label that shows has one; links take none.
+void ExpectKeyboardRules(HMODULE module, UINT page, const std::vector<DialogItem>& items) {
+    std::set<wchar_t> mnemonics;
+    const DialogItem* previous = nullptr;
+    for (size_t i = 0; i < items.size(); ++i) {
+        const DialogItem& item = items[i];
+        if (!(item.style & WS_TABSTOP)) continue;
+        SCOPED_TRACE(testing::Message() << "tab stop " << item.id);
+        if (previous) {
+            const bool sameRow = item.rect.top < previous->rect.bottom && previous->rect.top < item.rect.bottom;
+            EXPECT_TRUE(sameRow ? item.rect.left > previous->rect.left : item.rect.top > previous->rect.top)
+                << "comes after " << previous->id << " out of reading order";
+        }
+        previous = &item;
+        if (item.windowClass == L"SYSLINK") continue;
+        const bool named = item.windowClass == L"EDIT" || item.windowClass == L"SYSLISTVIEW32";
+        if (named) {
+            EXPECT_TRUE(i > 0 && IsText(items[i - 1]) && items[i - 1].windowClass == L"STATIC") << "no label";
+        }
+        const DialogItem* label = &item;
+        for (size_t j = i; (named || item.text.empty()) && j-- > 0 && label == &item;)
+            if (IsText(items[j])) label = &items[j];
+        auto written = kTextsWrittenAtOpening.find({page, label->id});
+        const std::wstring text = written != kTextsWrittenAtOpening.end() ? StringResource(module, written->second)
+                                                                          : label->text;
+        const wchar_t letter = Mnemonic(text);
+        if (!IsRectEmpty(&label->rect)) {
+            EXPECT_NE(letter, 0) << "no mnemonic in \"" << text << "\"";
+        }
+        EXPECT_TRUE(letter == 0 || mnemonics.insert(letter).second) << "mnemonic " << std::wstring(1, letter) << " twice";
+    }
 }
 
 class Resources : public ::testing::Test {
@@ -220,12 +266,12 @@ TEST_F(Resources, EveryLanguageHasEveryTextAndIconAndTranslatesWhatIsToBeTransla
     }
 }
 
-// Every translation keeps the controls, their order, classes and styles and
-// the page sizes; German keeps every position as well, and only a language
-// that reads right to left mirrors its pages.  Every workable control is a
-// tab stop, no two controls of a page share a mnemonic, and the General
-// page's third unnamed control, which the page hides, frames Proximity
-// Pairing.  Where the translation lays its pages out anew, every text fits
+// Every translation keeps the controls, their order, classes, styles and
+// extended styles and the page sizes; German keeps every position as well,
+// and only a language that reads right to left mirrors its pages and reads
+// every text right to left but a path's.  Every workable control is a tab
+// stop, the keyboard rules hold, and the General page's sixth unnamed
+// control, which the page hides, frames Proximity Pairing.  Where the translation lays its pages out anew, every text fits
 // its control, every control stays on the page, and no two shown controls
 // overlap that do not in English.
 TEST_F(Resources, EveryPageOfEveryLanguageAgreesWithEnglishAndFitsItsTexts) {
@@ -246,12 +292,18 @@ TEST_F(Resources, EveryPageOfEveryLanguageAgreesWithEnglishAndFitsItsTexts) {
             EXPECT_EQ(std::tie(page.style, page.size.cx, page.size.cy),
                       std::tie(english.style, english.size.cx, english.size.cy));
             ASSERT_EQ(page.items.size(), english.items.size());
-            std::set<wchar_t> mnemonics;
+            const bool rightToLeft = kRightToLeft.contains(tag);
             std::vector<int> unnamed;
             for (size_t i = 0; i < page.items.size(); ++i) {
                 const DialogItem &e = english.items[i], &t = page.items[i];
                 SCOPED_TRACE(testing::Message() << "control " << i << ", id " << e.id);
                 EXPECT_EQ(std::tie(t.id, t.windowClass, t.style), std::tie(e.id, e.windowClass, e.style));
+                constexpr DWORD kByLanguage = WS_EX_LAYOUTRTL | WS_EX_RTLREADING;
+                EXPECT_EQ(t.extendedStyle & ~kByLanguage, e.extendedStyle & ~kByLanguage);
+                const bool readsText = IsText(t) || t.windowClass == L"SYSLINK" ||
+                                       (t.windowClass == L"BUTTON" && t.id != -1) ||
+                                       (t.windowClass == L"EDIT" && !IsPathBox(t));
+                EXPECT_EQ((t.extendedStyle & WS_EX_RTLREADING) != 0, rightToLeft && readsText) << "reading order";
                 if (tag == L"de-DE") {
                     EXPECT_TRUE(EqualRect(&t.rect, &e.rect));
                 }
@@ -263,8 +315,6 @@ TEST_F(Resources, EveryPageOfEveryLanguageAgreesWithEnglishAndFitsItsTexts) {
                 if (t.windowClass != L"STATIC" && !groupBox) {
                     EXPECT_NE(t.style & WS_TABSTOP, 0u);
                 }
-                const wchar_t letter = Mnemonic(t.text);
-                EXPECT_TRUE(letter == 0 || mnemonics.insert(letter).second);
                 if (t.id == -1) unnamed.push_back(static_cast<int>(i));
                 if (!mustFit) continue;
                 EXPECT_TRUE(t.rect.left >= 0 && t.rect.top >= 0 && t.rect.right <= page.size.cx &&
@@ -275,9 +325,10 @@ TEST_F(Resources, EveryPageOfEveryLanguageAgreesWithEnglishAndFitsItsTexts) {
                     }
                 }
             }
+            ExpectKeyboardRules(module, id, page.items);
             if (id != IDD_GENERAL) continue;
-            ASSERT_GE(unnamed.size(), 3u);
-            const DialogItem& group = page.items[unnamed[2]];
+            ASSERT_GE(unnamed.size(), 6u);
+            const DialogItem& group = page.items[unnamed[5]];
             auto checkbox = std::find_if(page.items.begin(), page.items.end(),
                                          [](const DialogItem& item) { return item.id == IDC_PROXIMITY_PAIRING; });
             ASSERT_NE(checkbox, page.items.end());
