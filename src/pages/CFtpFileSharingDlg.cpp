@@ -27,7 +27,7 @@ void CFtpFileSharingDlg::OnInitDialog(IDialogView& view) {
     imaging_.saved = GetImageFolderPath(services_.registry, services_.userFolders);
     for (const Folder* folder : {&exchange_, &imaging_}) {
         IControlView& edit = view.Control(folder->edit);
-        edit.EnableShellCompletion();
+        edit.MakePathBox();
         edit.SetText(folder->saved.view());
     }
 

@@ -27,8 +27,10 @@ public:
     // Selects the whole text of an edit box, scrolls the caret into view and
     // moves the focus there.
     virtual void SelectAllAndFocus() = 0;
-    // The shell's completion of file system paths in an edit box.
-    virtual void EnableShellCompletion() = 0;
+    // Makes an edit box one for a file system path: the shell completes what
+    // is typed, and it reads left to right in a mirrored page too, as a path
+    // is written.
+    virtual void MakePathBox() = 0;
 };
 
 // A list view in report mode.  Items and columns are addressed by index;

@@ -123,8 +123,13 @@ Text260 Win32ListView::SubItemText(int item, int column) const {
     return text;
 }
 
-void Win32ControlView::EnableShellCompletion() {
+// A box inherits its page's mirroring, and Wine then lays a path's runs out
+// right to left even without WS_EX_RTLREADING: the box keeps its place but
+// draws unmirrored.
+void Win32ControlView::MakePathBox() {
     SHAutoComplete(control_, SHACF_FILESYSTEM | SHACF_AUTOSUGGEST_FORCE_ON | SHACF_AUTOAPPEND_FORCE_ON);
+    const LONG_PTR extended = GetWindowLongPtrW(control_, GWL_EXSTYLE);
+    SetWindowLongPtrW(control_, GWL_EXSTYLE, extended & ~static_cast<LONG_PTR>(WS_EX_LAYOUTRTL | WS_EX_RTLREADING));
 }
 
 IControlView& Win32DialogView::Control(int id) {

@@ -19,7 +19,7 @@ public:
     void Show(bool shown) override;
     void LimitText(unsigned units) override;
     void SelectAllAndFocus() override;
-    void EnableShellCompletion() override;
+    void MakePathBox() override;
 
 private:
     HWND control_;

@@ -19,7 +19,7 @@ struct FakeControl final : IControlView {
     bool shown = true;
     unsigned limit = 0;
     int focused = 0;
-    bool completion = false;
+    bool pathBox = false;
 
     bool IsChecked() const override { return checked; }
     void SetChecked(bool on) override { checked = on; }
@@ -29,7 +29,7 @@ struct FakeControl final : IControlView {
     void Show(bool on) override { shown = on; }
     void LimitText(unsigned units) override { limit = units; }
     void SelectAllAndFocus() override { ++focused; }
-    void EnableShellCompletion() override { completion = true; }
+    void MakePathBox() override { pathBox = true; }
 };
 
 struct FakeListView final : IListView {

@@ -86,7 +86,7 @@ TEST_F(FileSharingPageTest, OpensWithTheRecordsFoldersAndSharingState) {
     Open();
     EXPECT_EQ(Control(IDC_EXCHANGE_FOLDER).text, u"C:\\Share");
     EXPECT_EQ(Control(IDC_IMAGING_FOLDER).text, u"C:\\Users\\Alice\\Pictures");
-    EXPECT_TRUE(Control(IDC_EXCHANGE_FOLDER).completion && Control(IDC_IMAGING_FOLDER).completion);
+    EXPECT_TRUE(Control(IDC_EXCHANGE_FOLDER).pathBox && Control(IDC_IMAGING_FOLDER).pathBox);
     EXPECT_FALSE(Control(IDC_SHARING_ENABLED).checked);
     EXPECT_EQ(Control(IDC_SHARING_ENABLED).text, TextOf(IDS_SHARING_LABEL)) << "what a screen reader names it by";
     EXPECT_TRUE(page.OnCommand(view, IDC_SHARING_ENABLED));

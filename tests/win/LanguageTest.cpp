@@ -59,7 +59,7 @@ TEST(LanguageProcess, TheLibraryOfTheInterfaceLanguageDressesTheSheetAndGoesWith
         const std::wstring title = StringResource(translated, IDS_APPLET_NAME);
         ASSERT_NE(title, L"Bluetooth Settings") << "the title must differ to tell the libraries apart";
 
-        DWORD sheetStyle = 0, tabStyle = 0, pageStyle = 0, boxStyle = 0;
+        DWORD sheetStyle = 0, tabStyle = 0, pageStyle = 0, boxStyle = 0, pathStyle = 0;
         std::wstring message;
         std::vector<std::wstring> cutNames;
         RunSheet(
@@ -71,6 +71,7 @@ TEST(LanguageProcess, TheLibraryOfTheInterfaceLanguageDressesTheSheetAndGoesWith
                 pageStyle = ExtendedStyle(page);
                 for (auto [tab, list] : {std::pair{1, IDC_HARDWARE_LIST}, std::pair{2, IDC_SERVICES_LIST}})
                     for (const auto& name : CutNames(GetDlgItem(ShowPage(sheet, tab), list))) cutNames.push_back(name);
+                pathStyle = ExtendedStyle(GetDlgItem(ShowPage(sheet, 3), IDC_IMAGING_FOLDER));
                 page = ShowPage(sheet, 0);
                 SetDlgItemTextW(page, IDC_DEVICE_NAME, L"");
                 PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
@@ -84,6 +85,7 @@ TEST(LanguageProcess, TheLibraryOfTheInterfaceLanguageDressesTheSheetAndGoesWith
         EXPECT_EQ((sheetStyle & kMirrored) != 0, rightToLeft) << "the sheet";
         EXPECT_EQ((tabStyle & kMirrored) != 0, rightToLeft) << "the tabs";
         EXPECT_EQ((pageStyle & kMirrored) != 0, rightToLeft) << "the page";
+        EXPECT_EQ(pathStyle & (kMirrored | WS_EX_RTLREADING), 0u) << "a path reads left to right";
         // Wine lays a right-to-left message box out mirrored; Windows may
         // mark its reading order instead.
         EXPECT_EQ((boxStyle & (kMirrored | WS_EX_RTLREADING)) != 0, rightToLeft) << "the message box";
