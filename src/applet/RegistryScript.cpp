@@ -3,21 +3,13 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "base/CaseFold.h"
 #include "settings/RegKey.h"
 
 namespace {
 
 // Nesting deeper than any real script is refused rather than recursed into.
 constexpr int kMaxDepth = 32;
-
-bool SameWord(std::u16string_view a, std::u16string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto fold = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; };
-        if (fold(a[i]) != fold(b[i])) return false;
-    }
-    return true;
-}
 
 std::optional<std::u16string> Substitute(std::u16string_view text, const ScriptReplacements& replacements) {
     std::u16string out;
@@ -44,7 +36,7 @@ std::optional<std::u16string> Substitute(std::u16string_view text, const ScriptR
 struct Token {
     std::u16string text;
     bool quoted = false;
-    bool Is(std::u16string_view word) const { return !quoted && SameWord(text, word); }
+    bool Is(std::u16string_view word) const { return !quoted && EqualIgnoringCase(text, word); }
     bool IsPunctuation() const { return !quoted && (text == u"{" || text == u"}" || text == u"="); }
 };
 

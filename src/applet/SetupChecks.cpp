@@ -1,18 +1,9 @@
 #include "applet/SetupChecks.h"
 
 #include "base/AbsolutePath.h"
+#include "base/CaseFold.h"
 
 namespace {
-
-char16_t Folded(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; }
-
-// Windows compares paths without regard to case.
-bool SamePath(std::u16string_view a, std::u16string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (Folded(a[i]) != Folded(b[i])) return false;
-    return true;
-}
 
 std::u16string InFolder(std::u16string folder, std::u16string_view fileName) {
     if (!folder.ends_with(u'\\')) folder += u'\\';
@@ -59,7 +50,7 @@ SetupDecision DecideSetup(ISetupMachine& machine, const SetupRequest& request) {
             continue;
         }
         auto found = FindImportedLibrary(machine, library.fileName);
-        bool ours = found && SamePath(*found, systemCopy) && machine.IsStandIn(*found);
+        bool ours = found && EqualIgnoringCase(*found, systemCopy) && machine.IsStandIn(*found);
         if (found && !ours) {
             decision.notes.push_back(u"The stack's " + std::u16string(library.fileName) + u" is " + *found);
         } else if (ours || request.standInsWanted) {
@@ -71,7 +62,7 @@ SetupDecision DecideSetup(ISetupMachine& machine, const SetupRequest& request) {
     }
 
     auto holder = machine.ControlPanelItemModule(request.itemName);
-    bool nameOurs = !holder || SamePath(*holder, request.appletPath);
+    bool nameOurs = !holder || EqualIgnoringCase(*holder, request.appletPath);
     if (nameOurs) decision.properties.push_back(kControlPanelNameOurs);
 
     if (request.removing) return decision;

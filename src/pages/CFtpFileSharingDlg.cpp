@@ -150,12 +150,7 @@ bool CFtpFileSharingDlg::OnApply(IDialogView& view) {
     } else {
         user.WriteDword(schema::kOpenArrivedImage, info_->GetOpenArrivedImage() ? 1 : 0);
         user.WriteDword(schema::kTransferPasswordRequired, info_->GetTransferPasswordRequired() ? 1 : 0);
-        if (foldersEditable && !CheckEdit(view, exchange_)) return false;
-        if (foldersEditable) ApplyExchangeFolder(view, user);
-        if (foldersEditable && !CheckEdit(view, imaging_)) return false;
-        Text260 imaging = view.Control(imaging_.edit).GetText();
-        if (foldersEditable && imaging.view() != imaging_.saved.view())
-            SetImageFolderPath(services_.registry, services_.userFolders, imaging.c_str());
+        if (foldersEditable && !ApplyFolders(view, user)) return false;
         WriteTransferPassword(user, info_->GetTransferPassword().view());
         ApplySharingSwitch(view, user);
     }
@@ -165,8 +160,21 @@ bool CFtpFileSharingDlg::OnApply(IDialogView& view) {
     if (machine.Open(RegistryRoot::LocalMachine, schema::kFileSharingKey, reg::kReadWrite)) {
         user.Close();
         machine.WriteDword(schema::kObexServersDisabled, foldersEditable ? 0 : 1);
-        if (foldersEditable) machine.WriteString(schema::kExchangeFolder, view.Control(exchange_.edit).GetText().view());
+        if (foldersEditable)
+            machine.WriteString(schema::kExchangeFolder, view.Control(exchange_.edit).GetText().view());
     }
+    return true;
+}
+
+// Each folder refused stops the apply; the exchange folder is applied before
+// the imaging folder is checked.
+bool CFtpFileSharingDlg::ApplyFolders(IDialogView& view, RegKey& user) {
+    if (!CheckEdit(view, exchange_)) return false;
+    ApplyExchangeFolder(view, user);
+    if (!CheckEdit(view, imaging_)) return false;
+    Text260 imaging = view.Control(imaging_.edit).GetText();
+    if (imaging.view() != imaging_.saved.view())
+        SetImageFolderPath(services_.registry, services_.userFolders, imaging.c_str());
     return true;
 }
 

@@ -36,6 +36,8 @@ private:
     void Open(IDialogView& view, const Folder& folder, MessageOwner owner);
     void ShowError(IDialogView& view, unsigned text, MessageOwner owner = MessageOwner::Page);
     void ShowError(IDialogView& view, std::u16string_view text, MessageOwner owner = MessageOwner::Page);
+    // Checks and applies both folders; false when one is refused.
+    bool ApplyFolders(IDialogView& view, RegKey& user);
     void ApplyExchangeFolder(IDialogView& view, RegKey& user);
     void ApplySharingSwitch(IDialogView& view, RegKey& user);
 

@@ -15,7 +15,6 @@
 #include <oleacc.h>
 
 #include <filesystem>
-#include <memory>
 #include <set>
 
 namespace {
@@ -103,9 +102,8 @@ void Key(HWND sheet, UINT message, WPARAM key) {
 
 // The library whose texts the process shows: its language's, or the applet.
 std::wstring ShownLibrary() {
-    wchar_t tag[LOCALE_NAME_MAX_LENGTH] = {};
-    LCIDToLocaleName(MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT), tag, LOCALE_NAME_MAX_LENGTH, 0);
-    std::wstring library = std::wstring(tag) + L"\\QuorvelCpl" + tag + L".dll";
+    const std::wstring tag = InterfaceLanguageTag();
+    const std::wstring library = tag + L"\\QuorvelCpl" + tag + L".dll";
     return std::filesystem::exists(BesideTestProgram(library.c_str())) ? library : L"QuorvelCpl.dll";
 }
 
@@ -117,8 +115,7 @@ protected:
     }
     void TearDown() override { DeleteRegistryTree(HKEY_LOCAL_MACHINE, sys::kMakerTree); }
     void Run(const std::function<void(HWND)>& drive) {
-        const std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&FreeLibrary)> texts(
-            LoadAsData(ShownLibrary()), FreeLibrary);
+        const LibraryAsData texts(LoadAsData(ShownLibrary()), FreeLibrary);
         RunSheet(applet_, drive, nullptr, StringResource(texts.get(), IDS_APPLET_NAME));
     }
     LoadedApplet applet_;

@@ -17,15 +17,6 @@
 namespace {
 
 constexpr DWORD kMirrored = WS_EX_LAYOUTRTL;
-// The test's own view of a language library, apart from the applet's.
-using LibraryAsData = std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&FreeLibrary)>;
-
-std::wstring InterfaceLanguageTag() {
-    wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
-    LCIDToLocaleName(MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT), name, LOCALE_NAME_MAX_LENGTH, 0);
-    return name;
-}
-
 DWORD ExtendedStyle(HWND window) { return static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)); }
 
 // The names in a list's first column that it cannot show whole (the page

@@ -7,7 +7,6 @@
 #include "TestSupport.h"
 
 #include <commctrl.h>
-#include <dbt.h>
 #include <shlobj.h>
 
 #include "res/resource.h"
@@ -53,10 +52,7 @@ TEST_F(PagesTest, AnEmptyNameKeepsTheSheetOpenOnTheCurrentPage) {
 // The stack's interface going away (the hidden window's broadcasts are
 // tested one by one with the shell) makes Apply say why and apply nothing.
 TEST_F(PagesTest, TheStacksInterfaceGoingAwayStopsTheApply) {
-    DEV_BROADCAST_DEVICEINTERFACE_W device{};
-    device.dbcc_size = sizeof device;
-    device.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    device.dbcc_classguid = {0xC979FA8A, 0xC069, 0x4CC9, {0xAB, 0x25, 0x32, 0x9D, 0xE3, 0xCC, 0x27, 0x57}};
+    DEV_BROADCAST_DEVICEINTERFACE_W device = InterfaceBroadcast();
     std::wstring message;
     Run(kGeneral, [&](HWND sheet, HWND) {
         SendMessageW(FindWindowW(Wide(sys::kNotificationWindowClass), nullptr), WM_DEVICECHANGE,

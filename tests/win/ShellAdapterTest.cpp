@@ -10,7 +10,6 @@
 #include "win32/NotificationWindow.h"
 #include "win32/Win32DialogView.h"
 
-#include <dbt.h>
 
 #include <utility>
 #include <vector>
@@ -181,22 +180,13 @@ BOOL WINAPI CountingUnregister(HDEVNOTIFY notification) {
     return original(notification);
 }
 
-DEV_BROADCAST_DEVICEINTERFACE_W Interface(const GUID& interfaceClass) {
-    DEV_BROADCAST_DEVICEINTERFACE_W broadcast{};
-    broadcast.dbcc_size = sizeof broadcast;
-    broadcast.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    broadcast.dbcc_classguid = interfaceClass;
-    return broadcast;
-}
-
 // Only the stack's interface arriving or gone for good changes the record:
 // a query to remove it, a pending removal, another class or another kind of
 // broadcast leave it as it was, and every one is answered as granted.  The
 // window registers for the interface when made and unregisters when closed.
 TEST(NotificationWindow, FollowsTheStacksInterfaceThroughEveryBroadcast) {
-    constexpr GUID kStack = {0xC979FA8A, 0xC069, 0x4CC9, {0xAB, 0x25, 0x32, 0x9D, 0xE3, 0xCC, 0x27, 0x57}};
     constexpr GUID kOther = {0xC979FA8A, 0xC069, 0x4CC9, {0xAB, 0x25, 0x32, 0x9D, 0xE3, 0xCC, 0x27, 0x58}};
-    DEV_BROADCAST_DEVICEINTERFACE_W stack = Interface(kStack), other = Interface(kOther), cut = stack;
+    DEV_BROADCAST_DEVICEINTERFACE_W stack = InterfaceBroadcast(), other = InterfaceBroadcast(kOther), cut = stack;
     cut.dbcc_size = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_classguid) + sizeof(GUID) - 1;
     DEV_BROADCAST_HDR volume{sizeof(DEV_BROADCAST_HDR), DBT_DEVTYP_VOLUME, 0};
     const struct {

@@ -21,6 +21,20 @@ HMODULE LoadAsData(const std::wstring& fileName) {
     return module;
 }
 
+std::wstring InterfaceLanguageTag() {
+    wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
+    LCIDToLocaleName(MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT), name, LOCALE_NAME_MAX_LENGTH, 0);
+    return name;
+}
+
+DEV_BROADCAST_DEVICEINTERFACE_W InterfaceBroadcast(const GUID& interfaceClass) {
+    DEV_BROADCAST_DEVICEINTERFACE_W broadcast{};
+    broadcast.dbcc_size = sizeof broadcast;
+    broadcast.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    broadcast.dbcc_classguid = interfaceClass;
+    return broadcast;
+}
+
 bool IsMapped(const std::wstring& pathEnd) {
     MEMORY_BASIC_INFORMATION region{};
     for (auto* at = static_cast<const char*>(nullptr); VirtualQuery(at, &region, sizeof region) == sizeof region;

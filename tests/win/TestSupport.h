@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <dbt.h>
+
 #include <atomic>
+#include <memory>
 #include <functional>
 #include <string>
 #include <thread>
@@ -142,8 +145,15 @@ HWND FindDialogByCaption(const std::wstring& caption);
 std::wstring AnswerMessageBox(const std::wstring& caption, const std::function<void()>& whileShown = {});
 
 // A library beside the test program, loaded for its resources only, as the
-// applet loads its language libraries.
+// applet loads its language libraries; and one held for the life of the object.
 HMODULE LoadAsData(const std::wstring& fileName);
+using LibraryAsData = std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&FreeLibrary)>;
+// The tag of this process's interface language (Wine's, from the Unix locale).
+std::wstring InterfaceLanguageTag();
+// A device interface broadcast of this class, as the system sends it; the
+// stack's interface class by default.
+DEV_BROADCAST_DEVICEINTERFACE_W InterfaceBroadcast(
+    const GUID& interfaceClass = {0xC979FA8A, 0xC069, 0x4CC9, {0xAB, 0x25, 0x32, 0x9D, 0xE3, 0xCC, 0x27, 0x57}});
 // Whether a file whose path ends in `pathEnd` is mapped into this process, as
 // an image or as data: a library loaded as data is in no module list.
 bool IsMapped(const std::wstring& pathEnd);

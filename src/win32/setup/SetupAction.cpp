@@ -15,6 +15,7 @@
 
 #include "StandInIdentity.h"
 #include "applet/SetupChecks.h"
+#include "base/CaseFold.h"
 #include "settings/RegKey.h"
 #include "settings/SettingsSchema.h"
 #include "win32/UniqueResource.h"
@@ -24,6 +25,8 @@
 namespace {
 
 using UniqueMsiHandle = UniqueResource<MSIHANDLE, &MsiCloseHandle>;
+// A refusal: in the log, and in a message box where there is a user interface.
+constexpr auto kErrorBox = INSTALLMESSAGE(INSTALLMESSAGE_ERROR | MB_OK | MB_ICONERROR);
 
 // A step of the installer's own that failed, in words for the log.
 struct SetupFault {
@@ -112,45 +115,41 @@ private:
     MSIHANDLE install_;
 };
 
-std::u16string Property(MSIHANDLE install, const wchar_t* name) {
+// A text the installer hands out as MsiGetPropertyW does: asked once for its
+// size, then read into a buffer that holds it.
+template <typename Read>
+std::u16string InstallerText(Read read, const char16_t* doing) {
     wchar_t none[1] = L"";
     DWORD units = 0;
-    UINT result = MsiGetPropertyW(install, name, none, &units);
+    UINT result = read(none, &units);
     std::wstring value;
     if (result == ERROR_MORE_DATA) {
         value.resize(units++);
-        result = MsiGetPropertyW(install, name, value.data(), &units);
+        result = read(value.data(), &units);
     }
-    if (result != ERROR_SUCCESS) throw SetupFault{ErrorText(u"read a property of its own", result)};
+    if (result != ERROR_SUCCESS) throw SetupFault{ErrorText(doing, result)};
     value.resize(units);
     return FromWide(value);
+}
+
+std::u16string Property(MSIHANDLE install, const wchar_t* name) {
+    return InstallerText([&](wchar_t* text, DWORD* units) { return MsiGetPropertyW(install, name, text, units); },
+                         u"read a property of its own");
 }
 
 // A property whose value names other properties, as in "[ProgramFiles64Folder]...".
-std::u16string Formatted(MSIHANDLE install, const std::u16string& text) {
+std::u16string Formatted(MSIHANDLE install, const std::u16string& format) {
     UniqueMsiHandle record(MsiCreateRecord(0));
-    MsiRecordSetStringW(record.get(), 0, Wide(text));
-    wchar_t none[1] = L"";
-    DWORD units = 0;
-    UINT result = MsiFormatRecordW(install, record.get(), none, &units);
-    std::wstring value;
-    if (result == ERROR_MORE_DATA) {
-        value.resize(units++);
-        result = MsiFormatRecordW(install, record.get(), value.data(), &units);
-    }
-    if (result != ERROR_SUCCESS) throw SetupFault{ErrorText(u"find where the applet goes", result)};
-    value.resize(units);
-    return FromWide(value);
-}
-
-// REMOVE~="ALL": the installer's comparison ignores case.
-bool IsAll(const std::u16string& text) {
-    return text.size() == 3 && (text[0] | 0x20) == u'a' && (text[1] | 0x20) == u'l' && (text[2] | 0x20) == u'l';
+    MsiRecordSetStringW(record.get(), 0, Wide(format));
+    return InstallerText(
+        [&](wchar_t* text, DWORD* units) { return MsiFormatRecordW(install, record.get(), text, units); },
+        u"find where the applet goes");
 }
 
 UINT Check(MSIHANDLE install) {
     Win32SetupMachine machine(install);
-    SetupRequest request{.removing = IsAll(Property(install, L"REMOVE")),
+    // REMOVE~="ALL": the whole product goes.
+    SetupRequest request{.removing = EqualIgnoringCase(Property(install, L"REMOVE"), u"ALL"),
                          .standInsWanted = Property(install, L"STANDINS") == u"1",
                          .itemName = Property(install, L"QuorvelItemName"),
                          .appletPath = Formatted(install, Property(install, L"QuorvelModule"))};
@@ -161,7 +160,7 @@ UINT Check(MSIHANDLE install) {
             throw SetupFault{ErrorText(u"set a property of its own", result)};
     }
     if (!decision.refusal) return ERROR_SUCCESS;
-    Report(install, INSTALLMESSAGE(INSTALLMESSAGE_ERROR | MB_OK | MB_ICONERROR), *decision.refusal);
+    Report(install, kErrorBox, *decision.refusal);
     return ERROR_INSTALL_FAILURE;
 }
 
@@ -171,9 +170,9 @@ extern "C" UINT __stdcall CheckSetup(MSIHANDLE install) noexcept {
     try {
         return Check(install);
     } catch (const SetupFault& fault) {
-        Report(install, INSTALLMESSAGE(INSTALLMESSAGE_ERROR | MB_OK | MB_ICONERROR), fault.what);
+        Report(install, kErrorBox, fault.what);
     } catch (...) {
-        Report(install, INSTALLMESSAGE(INSTALLMESSAGE_ERROR | MB_OK | MB_ICONERROR),
+        Report(install, kErrorBox,
                u"Setup could not check the computer: it ran out of memory.");
     }
     return ERROR_INSTALL_FAILURE;
