@@ -112,9 +112,11 @@ TEST(DialogView, EveryListMethodActsOnTheList) {
     ListView_SetExtendedListViewStyle(control, LVS_EX_GRIDLINES);
     list.AddExtendedStyle(LVS_EX_FULLROWSELECT);
     EXPECT_EQ(ListView_GetExtendedListViewStyle(control), DWORD{LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT});
+    const char16_t* const portNames[] = {u"COM3", u"COM5", u"COM8"};
+    const char16_t* const names[] = {u"Headset", u"Tastatur", u"Drucker"};
     for (int row = 0; row < 3; ++row) {
-        EXPECT_EQ(list.InsertItem(row, row == 1 ? u"COM5" : u"COM3"), row);
-        list.SetSubItemText(row, 1, row == 1 ? u"Tastatur" : u"Headset");
+        EXPECT_EQ(list.InsertItem(row, portNames[row]), row);
+        list.SetSubItemText(row, 1, names[row]);
         list.SetItemData(row, 100 + row * 7);
     }
     EXPECT_EQ(list.ItemCount(), 3);
