@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "base/CaseFold.h"
 #include "base/Utf8.h"
 
 TEST(Utf8, ConvertsBothWaysAndReplacesWhatIsIllFormed) {
@@ -33,4 +34,13 @@ TEST(Utf8, FixedFieldKeepsItsTerminatorAndWholeCharacters) {
         EXPECT_EQ(StoreUtf8(c.text, field), c.whole);
         EXPECT_EQ(std::string(field.data(), field.size()), c.stored);
     }
+}
+
+// Only the letters fold, all of them, and the characters beside them in
+// ASCII stay what they are.
+TEST(CaseFold, EveryAsciiLetterAndNothingElseIgnoresCase) {
+    EXPECT_TRUE(EqualIgnoringCase(u"AZaz QuorvelCpl.DLL", u"azAZ quorvelcpl.dll"));
+    EXPECT_FALSE(EqualIgnoringCase(u"@[", u"`{")) << "the neighbours of A and Z, of a and z";
+    EXPECT_FALSE(EqualIgnoringCase(u"ALL", u"AL"));
+    EXPECT_FALSE(EqualIgnoringCase(u"\u00C4", u"\u00E4")) << "beyond ASCII nothing folds";
 }
