@@ -87,6 +87,7 @@ struct ShownMessage {
     std::u16string text;
     std::u16string caption;
     unsigned flags;
+    bool operator==(const ShownMessage&) const = default;
 };
 
 class FakeDialogView final : public IDialogView {

@@ -19,16 +19,6 @@ protected:
         info.SetExchangeFolderPath(u"C:\\Share");
         info.SetTransferPassword(u"p\u00E4ss");
     }
-    void Open() {
-        page.OnInitDialog(view);
-        view.messages.clear();
-    }
-    FakeControl& Control(int id) { return view.Control(id); }
-    std::vector<std::u16string> Messages() {
-        std::vector<std::u16string> texts;
-        for (const auto& message : view.messages) texts.push_back(message.text);
-        return texts;
-    }
     auto UserValue(const char16_t* name) { return registry.Bytes(kUser, sys::kFileSharingKey, name); }
 };
 
@@ -81,7 +71,9 @@ TEST_F(FileSharingPageTest, TheFolderCheckProbesWritingWithoutTouchingTheUsersFi
     EXPECT_EQ(CheckFolder(files, u"C:\\Locked"), FolderVerdict::Accepted);
 }
 
-TEST_F(FileSharingPageTest, OpensWithTheRecordsFoldersAndSharingState) {
+// The page opens with the record's folders and sharing state; a first start
+// without an exchange folder still applies.
+TEST_F(FileSharingPageTest, OpensWithTheRecordsFoldersAndSharingStateAndAppliesWithoutAFolder) {
     info.SetObexServersDisabled(1);
     Open();
     EXPECT_EQ(Control(IDC_EXCHANGE_FOLDER).text, u"C:\\Share");
@@ -91,6 +83,15 @@ TEST_F(FileSharingPageTest, OpensWithTheRecordsFoldersAndSharingState) {
     EXPECT_EQ(Control(IDC_SHARING_ENABLED).text, TextOf(IDS_SHARING_LABEL)) << "what a screen reader names it by";
     EXPECT_TRUE(page.OnCommand(view, IDC_SHARING_ENABLED));
     EXPECT_EQ(view.changed, 1);
+
+    // On a first start no exchange folder has been chosen: OK must still
+    // close the sheet, without sending or writing a folder.
+    info.SetObexServersDisabled(0);
+    info.SetExchangeFolderPath(u"");
+    Open();
+    EXPECT_TRUE(page.OnApply(view));
+    EXPECT_EQ(Messages(), std::vector<std::u16string>());
+    EXPECT_FALSE(stack.Called("SetFtpServerRootFolder") || UserValue(sys::kFtspath));
 }
 
 // With sharing off the boxes cannot be edited: OK neither checks nor applies
@@ -129,14 +130,14 @@ TEST_F(FileSharingPageTest, ApplyHandsChangesToTheServersAndStoresTheSettings) {
     EXPECT_EQ(stack.calls,
               (std::vector<std::string>{"SetFtpServerRootFolder", "SetFtpServerRootFolder", "ObexServersDeActivate"}));
     EXPECT_EQ(info.GetObexServersDisabled(), 1u);
-    EXPECT_EQ(UserValue(sys::kDisableObexServers), DwordBytes(1));
-    EXPECT_EQ(UserValue(sys::kFtspath), SzBytes(u"C:\\New"));
-    EXPECT_EQ(UserValue(sys::kTPassword), "p\xC3\xA4ss");
-    EXPECT_EQ(UserValue(sys::kOpenArrivedImage), DwordBytes(1));
-    EXPECT_EQ(UserValue(sys::kTPasswordRequired), DwordBytes(0));
-    EXPECT_EQ(registry.Bytes(kUser, sys::kImageFolderKey, u"Alice"), SzBytes(u"C:\\Share"));
-    EXPECT_EQ(registry.Bytes(kMachine, sys::kFileSharingKey, sys::kDisableObexServers), DwordBytes(1));
-    EXPECT_EQ(registry.Bytes(kMachine, sys::kFileSharingKey, sys::kFtspath), SzBytes(u"C:\\New"));
+    using Stored = std::vector<std::optional<std::string>>;
+    EXPECT_EQ((Stored{UserValue(sys::kDisableObexServers), UserValue(sys::kFtspath), UserValue(sys::kTPassword),
+                      UserValue(sys::kOpenArrivedImage), UserValue(sys::kTPasswordRequired),
+                      registry.Bytes(kUser, sys::kImageFolderKey, u"Alice"),
+                      registry.Bytes(kMachine, sys::kFileSharingKey, sys::kDisableObexServers),
+                      registry.Bytes(kMachine, sys::kFileSharingKey, sys::kFtspath)}),
+              (Stored{DwordBytes(1), SzBytes(u"C:\\New"), "p\xC3\xA4ss", DwordBytes(1), DwordBytes(0),
+                      SzBytes(u"C:\\Share"), DwordBytes(1), SzBytes(u"C:\\New")}));
     EXPECT_TRUE(view.messages.empty());
 }
 
@@ -203,16 +204,6 @@ TEST_F(FileSharingPageTest, ApplyFailuresShowWhyAndKeepWhatTheyMust) {
         EXPECT_EQ(info.GetObexServersDisabled(), c.what == std::string("activation fails") ? 1u : 0u);
         EXPECT_TRUE(Control(IDC_SHARING_ENABLED).checked && Control(IDC_EXCHANGE_BROWSE).enabled);
     }
-}
-
-// On a first start no exchange folder has been chosen: OK must still close
-// the sheet, without sending or writing a folder.
-TEST_F(FileSharingPageTest, AFirstStartWithoutAnExchangeFolderStillApplies) {
-    info.SetExchangeFolderPath(u"");
-    Open();
-    EXPECT_TRUE(page.OnApply(view));
-    EXPECT_TRUE(view.messages.empty());
-    EXPECT_FALSE(stack.Called("SetFtpServerRootFolder"));
 }
 
 TEST_F(FileSharingPageTest, BrowseTakesOnlyAcceptedFoldersAndStoresTheImagingFolderAtOnce) {

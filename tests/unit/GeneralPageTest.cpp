@@ -18,11 +18,6 @@ protected:
         registry.PutKey(kUser, sys::kUserProductKey);
     }
 
-    void Open() {
-        page.OnInitDialog(view);
-        stack.calls.clear();
-    }
-    bool Apply() { return page.OnApply(view); }
     // A fresh registry, stack and window for the next case of a table.
     void Fresh() {
         registry = MemoryRegistry();
@@ -30,16 +25,12 @@ protected:
         stack = FakeStack();
         view = FakeDialogView();
     }
-    FakeControl& Control(int id) { return view.Control(id); }
-
     bool HighSpeedStored() { return registry.Bytes(kUser, sys::kUserDefaultKey, sys::kHighSpeed).has_value(); }
     void ExpectOnlyMessage(MessageOwner owner, const std::u16string& text, unsigned caption, unsigned flags) {
-        ASSERT_EQ(view.messages.size(), 1u);
-        EXPECT_EQ(view.messages[0].owner, owner);
-        EXPECT_EQ(view.messages[0].text, text);
-        EXPECT_EQ(view.messages[0].caption, TextOf(caption));
-        EXPECT_EQ(view.messages[0].flags, flags);
+        EXPECT_EQ(view.messages, (std::vector<ShownMessage>{{owner, text, TextOf(caption), flags}}));
     }
+    static constexpr std::initializer_list<int> kSwitches = {IDC_RADIO_ON, IDC_DISCOVERABLE, IDC_CONNECTABLE,
+                                                             IDC_HIGH_SPEED, IDC_PROXIMITY_PAIRING};
 };
 
 TEST_F(GeneralPageTest, OpensWithTheRecordsStateAndHidesProximityPairing) {
@@ -49,11 +40,7 @@ TEST_F(GeneralPageTest, OpensWithTheRecordsStateAndHidesProximityPairing) {
     info.SetProximityPairingState(5);
     Open();
     EXPECT_EQ(Control(IDC_DEVICE_NAME).limit, 31u);
-    EXPECT_FALSE(Control(IDC_RADIO_ON).checked);
-    EXPECT_TRUE(Control(IDC_DISCOVERABLE).checked);
-    EXPECT_FALSE(Control(IDC_CONNECTABLE).checked);
-    EXPECT_FALSE(Control(IDC_HIGH_SPEED).checked);
-    EXPECT_TRUE(Control(IDC_PROXIMITY_PAIRING).checked);
+    EXPECT_EQ(Checks(kSwitches), (std::vector<bool>{false, true, false, false, true}));
     EXPECT_FALSE(Control(IDC_PROXIMITY_PAIRING).shown);
     EXPECT_EQ(view.hiddenUnnamed, std::vector<int>{6});
     EXPECT_EQ(Control(IDC_DEVICE_NAME).text, u"Desk PC");
@@ -117,7 +104,7 @@ TEST_F(GeneralPageTest, ApplySendsAndStoresWhatTheControlsSay) {
         Control(IDC_DEVICE_NAME).text = c.typed;
         Control(IDC_HIGH_SPEED).checked = true;  // and proximity pairing off: the two differ
         Control(IDC_PROXIMITY_PAIRING).checked = false;
-        EXPECT_TRUE(Apply());
+        EXPECT_TRUE(page.OnApply(view));
         EXPECT_EQ(stack.calls, c.calls);
         EXPECT_EQ(Utf8ToUtf16(stack.nameSent), c.sent);
         EXPECT_EQ(info.GetLocalDeviceName().view(), c.sent);
@@ -143,7 +130,7 @@ TEST_F(GeneralPageTest, ApplyFollowsTheStacksAvailabilityAtTheTimeOfApply) {
         Open();
         info.SetStackAvailable(!availableAtOpen);
         Control(IDC_DEVICE_NAME).text = u"    ";
-        EXPECT_EQ(Apply(), availableAtOpen);
+        EXPECT_EQ(page.OnApply(view), availableAtOpen);
         EXPECT_TRUE(stack.calls.empty());
         EXPECT_FALSE(HighSpeedStored());
         if (availableAtOpen) {
@@ -174,7 +161,7 @@ TEST_F(GeneralPageTest, EachStackFailureIsShownAndEndsTheApply) {
         Open();
         if (c.control) Control(c.control).checked = false;
         stack.results[c.failing] = -1;
-        EXPECT_TRUE(Apply());
+        EXPECT_TRUE(page.OnApply(view));
         ExpectOnlyMessage(c.owner, c.text, IDS_CONFIG_ERROR_CAPTION, kMessageError);
         EXPECT_EQ(info.GetRadioOn() + info.GetDiscoverable() + info.GetConnectable(), 3) << "a refused toggle stores nothing";
         EXPECT_FALSE(stack.Called("SetHighSpeedStatus")) << "later steps are skipped";
@@ -184,7 +171,8 @@ TEST_F(GeneralPageTest, EachStackFailureIsShownAndEndsTheApply) {
 
 // Restore Default reads its switches as untyped 32-bit values, except
 // IsConnectivityAllowed, which counts only as a REG_DWORD.  Each case starts
-// from the box state that a wrong reading would not leave.
+// from the box state that a wrong reading would not leave.  Without machine
+// keys nothing changes.
 TEST_F(GeneralPageTest, RestoreDefaultReadsEachMachineValueAsItsTypeRuleSays) {
     const struct {
         const char16_t* key;
@@ -218,18 +206,15 @@ TEST_F(GeneralPageTest, RestoreDefaultReadsEachMachineValueAsItsTypeRuleSays) {
     }
     EXPECT_EQ(stack.proximitySent, std::vector<std::int32_t>{7}) << "the raw value, at once";
     EXPECT_EQ(info.GetRadioOn(), 1) << "the record changes only on apply";
-}
 
-TEST_F(GeneralPageTest, RestoreDefaultWithoutMachineKeysChangesNoControlButMarksTheSheet) {
+    // Without machine keys no control changes, but the sheet is marked.
+    Fresh();
     Open();
-    for (int id : {IDC_RADIO_ON, IDC_DISCOVERABLE, IDC_CONNECTABLE, IDC_HIGH_SPEED, IDC_PROXIMITY_PAIRING})
-        Control(id).checked = id % 2 == 0;
-    auto before = view.controls;
+    for (int id : kSwitches) Control(id).checked = id % 2 == 0;
+    const auto before = Checks(kSwitches);
     EXPECT_TRUE(page.OnCommand(view, IDC_RESTORE_DEFAULT));
-    for (const auto& [id, control] : before) {
-        EXPECT_EQ(view.controls[id].checked, control.checked) << id;
-        EXPECT_EQ(view.controls[id].text, control.text) << id;
-    }
+    EXPECT_EQ(Checks(kSwitches), before);
+    EXPECT_EQ(Control(IDC_DEVICE_NAME).text, u"Desk PC");
     EXPECT_TRUE(stack.calls.empty());
     EXPECT_EQ(view.changed, 1);
     EXPECT_FALSE(page.OnCommand(view, IDC_RADIO_ON)) << "checkboxes only mark the sheet changed";

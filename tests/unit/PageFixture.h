@@ -8,6 +8,7 @@
 #include "applet/CpropertySheetInfo.h"
 #include "pages/SheetPages.h"
 
+#include <initializer_list>
 #include <stdexcept>
 
 class PageFixture : public RegistryTest {
@@ -27,10 +28,27 @@ inline PropertyPage& PageOf(SheetPages& pages, unsigned templateId) {
     throw std::logic_error("no page of that template");
 }
 
-// The same with the page under test, over the record.
+// The same with the page under test, over the record: opened with a clean
+// record of calls and messages.
 template <typename Page>
 class PageTest : public PageFixture {
 protected:
     PageTest() { page.SetSheetInfo(&info); }
+    void Open() {
+        page.OnInitDialog(view);
+        stack.calls.clear();
+        view.messages.clear();
+    }
+    FakeControl& Control(int id) { return view.Control(id); }
+    std::vector<bool> Checks(std::initializer_list<int> ids) {
+        std::vector<bool> checks;
+        for (int id : ids) checks.push_back(Control(id).checked);
+        return checks;
+    }
+    std::vector<std::u16string> Messages() const {
+        std::vector<std::u16string> texts;
+        for (const auto& message : view.messages) texts.push_back(message.text);
+        return texts;
+    }
     Page page{services};
 };

@@ -4,6 +4,8 @@
 
 #include "TestSupport.h"
 
+#include <sddl.h>
+
 namespace {
 
 const wchar_t* const kSingleInstanceEvent = Wide(sys::kSingleInstanceEvent);
@@ -48,17 +50,11 @@ TEST(Module, RegistrationReportsAControlPanelKeyThatRefusesIt) {
     // Everyone may read the key, no one may write it.
     HKEY cpls = nullptr;
     ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, Wide(sys::kCplsKey), 0, WRITE_DAC, &cpls), ERROR_SUCCESS);
-    SECURITY_DESCRIPTOR readOnly{};
-    BYTE aclBytes[128] = {};
-    BYTE everyone[SECURITY_MAX_SID_SIZE] = {};
-    DWORD sidSize = sizeof everyone;
-    auto* acl = reinterpret_cast<PACL>(aclBytes);
-    ASSERT_TRUE(CreateWellKnownSid(WinWorldSid, nullptr, everyone, &sidSize) &&
-                InitializeAcl(acl, sizeof aclBytes, ACL_REVISION) &&
-                AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ, everyone) &&
-                InitializeSecurityDescriptor(&readOnly, SECURITY_DESCRIPTOR_REVISION) &&
-                SetSecurityDescriptorDacl(&readOnly, TRUE, acl, FALSE));
-    EXPECT_EQ(RegSetKeySecurity(cpls, DACL_SECURITY_INFORMATION, &readOnly), ERROR_SUCCESS);
+    PSECURITY_DESCRIPTOR readOnly = nullptr;
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(A;;KR;;;WD)", SDDL_REVISION_1, &readOnly,
+                                                                     nullptr));
+    EXPECT_EQ(RegSetKeySecurity(cpls, DACL_SECURITY_INFORMATION, readOnly), ERROR_SUCCESS);
+    LocalFree(readOnly);
     RegCloseKey(cpls);
     EXPECT_EQ(update("DllRegisterServer"), HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED));
     EXPECT_EQ(update("DllUnregisterServer"), HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED));

@@ -49,22 +49,6 @@ TEST_F(PagesTest, AnEmptyNameKeepsTheSheetOpenOnTheCurrentPage) {
     EXPECT_EQ(StubLog().find("BtSetDeviceFriendlyName"), std::string::npos);
 }
 
-// The stack's interface going away (the hidden window's broadcasts are
-// tested one by one with the shell) makes Apply say why and apply nothing.
-TEST_F(PagesTest, TheStacksInterfaceGoingAwayStopsTheApply) {
-    DEV_BROADCAST_DEVICEINTERFACE_W device = InterfaceBroadcast();
-    std::wstring message;
-    Run(kGeneral, [&](HWND sheet, HWND) {
-        SendMessageW(FindWindowW(Wide(sys::kNotificationWindowClass), nullptr), WM_DEVICECHANGE,
-                     DBT_DEVICEREMOVECOMPLETE, reinterpret_cast<LPARAM>(&device));
-        PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
-        message = AnswerMessageBox(L"Bluetooth Configuration Error");
-        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(sheet); })) << "OK did not close the sheet";
-    });
-    EXPECT_EQ(StubLog().find("BtSetHighSpeedStatus"), std::string::npos) << StubLog();
-    EXPECT_EQ(message, L"Device Unavailable. Settings can not be saved.");
-}
-
 TEST_F(PagesTest, ComPortsListTheStacksPortsAndRemoveAnOutgoingOne) {
     ListCells before, after;
     bool removeAfterIncoming = true, removeAfterOutgoing = false;
@@ -109,18 +93,6 @@ TEST_F(PagesTest, ChangedFoldersReachTheServerAndTheRegistry) {
     GetUserNameW(user, &size);
     EXPECT_EQ(ReadRegistryString(HKEY_CURRENT_USER, sys::kImageFolderKey, reinterpret_cast<const char16_t*>(user)).second,
               images);
-}
-
-// The boxes as the real controls hold them: a fresh user has every switch on.
-TEST_F(PagesTest, AFreshPimUsersBoxesReachTheServerAsTheyStand) {
-    bool notesDisabled = false;
-    Run(kPim, [&](HWND sheet, HWND page) {
-        Click(page, IDC_PIM_ALLOW_SEND);
-        notesDisabled = !IsWindowEnabled(GetDlgItem(page, IDC_PIM_NOTES));
-        PressOk(sheet);
-    });
-    EXPECT_TRUE(notesDisabled);
-    EXPECT_NE(StubLog().find("BtOPPSetServerConfig(0,1,1,1,1)"), std::string::npos) << StubLog();
 }
 
 }  // namespace

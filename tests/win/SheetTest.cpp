@@ -13,16 +13,12 @@ namespace {
 
 std::vector<std::wstring> TabTexts(HWND sheet) {
     HWND tabs = PropSheet_GetTabControl(sheet);
-    std::vector<std::wstring> texts;
-    int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
+    std::vector<std::wstring> texts(TabCtrl_GetItemCount(tabs));
+    for (int i = 0; i < static_cast<int>(texts.size()); ++i) {
         wchar_t text[64] = {};
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = 64;
-        SendMessageW(tabs, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
-        texts.emplace_back(text);
+        TCITEMW item{TCIF_TEXT, 0, 0, text, 64, 0, 0};
+        TabCtrl_GetItem(tabs, i, &item);
+        texts[i] = text;
     }
     return texts;
 }
