@@ -2,22 +2,24 @@
 # Prints the share of test code in all of the code it tests, the measure the
 # house keeps tests within (at most a third), and beside it the share among
 # the C++ alone.  Lines count when they are neither blank nor only a comment:
-# // in C++ and resource scripts, # in CMake and shell scripts, <!-- --> in
-# the package source.
+# // in C++ and resource scripts, # in CMake, shell and Python scripts and
+# in module definition files (whose comments are ;), <!-- --> in the package
+# source.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 nonblank() { grep -v '^\s*$' || true; }
 cpp() { find "$@" \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 -r cat | nonblank | grep -cv '^\s*//' || true; }
 resources() { find "$@" \( -name '*.rc' -o -name '*.rgs' -o -name '*.in' \) -print0 | xargs -0 -r cat | nonblank | grep -cv '^\s*//' || true; }
 scripts() {
-  { find "$@" \( -name 'CMakeLists.txt' -o -name '*.cmake' -o -name '*.sh' -o -name run \) -print0 | xargs -0 -r cat; } |
-    nonblank | grep -cv '^\s*#' || true
+  { find "$@" \( -name 'CMakeLists.txt' -o -name '*.cmake' -o -name '*.sh' -o -name '*.py' -o -name run \) -print0 |
+      xargs -0 -r cat; } | nonblank | grep -cv '^\s*#' || true
 }
+definitions() { find "$@" -name '*.def' -print0 | xargs -0 -r cat | nonblank | grep -cv '^\s*;' || true; }
 package() { find "$@" -name '*.wxs' -print0 | xargs -0 -r sed '/<!--/,/-->/d' | nonblank | wc -l; }
 
 code_cpp=$(( $(cpp src) + $(cpp proxies) ))
 code=$(( code_cpp + $(resources src proxies) + $(scripts src proxies installer cmake tools .ci) + $(scripts CMakeLists.txt) \
-         + $(package installer) ))
+         + $(definitions src proxies) + $(package installer) ))
 tests_cpp=$(cpp tests)
 tests=$(( tests_cpp + $(scripts tests) ))
 echo "code $code, tests $tests: tests are $(( 100 * tests / (code + tests) ))% of all the code;" \

@@ -79,11 +79,6 @@ std::wstring Heard(std::wstring text, wchar_t mnemonic) {
     while (!text.empty() && (text.back() == L':' || text.back() == L' ')) text.pop_back();
     return text;
 }
-std::wstring ClassOf(HWND window) {
-    wchar_t name[32] = {};
-    GetClassNameW(window, name, 32);
-    return name;
-}
 bool IsTabStop(HWND control) {
     return IsWindowVisible(control) && IsWindowEnabled(control) && (GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP);
 }
@@ -137,7 +132,7 @@ TEST_F(Accessibility, EveryControlIsReachedByKeyboardAndNamedForAScreenReader) {
                 const std::wstring text = WindowText(control);
                 SCOPED_TRACE(testing::Message() << "control " << GetDlgCtrlID(control) << " \"" << text << "\"");
                 const bool icon =
-                    ClassOf(control) == L"Static" && (GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+                    ClassName(control) == L"Static" && (GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
                 if (!IsWindowVisible(control) || icon) continue;  // an icon's text is its resource's number
                 HWND label = control;
                 for (const NamedBy& row : kNamedBy)
@@ -147,13 +142,13 @@ TEST_F(Accessibility, EveryControlIsReachedByKeyboardAndNamedForAScreenReader) {
                 const wchar_t letter = MnemonicOf(WindowText(label));
                 // Wine reads a link's markup out with its text; Windows does not.
                 EXPECT_EQ(Heard(seen.name, letter), Heard(WindowText(label), letter));
-                EXPECT_TRUE(!seen.name.empty() || (ClassOf(control) == L"Static" && text.empty())) << "no name";
+                EXPECT_TRUE(!seen.name.empty() || (ClassName(control) == L"Static" && text.empty())) << "no name";
                 EXPECT_EQ((seen.state & STATE_SYSTEM_UNAVAILABLE) != 0, !IsWindowEnabled(control));
                 if (!IsTabStop(control)) continue;
                 stops.push_back(control);
                 RECT labelRect{};
                 GetClientRect(label, &labelRect);
-                if (ClassOf(control) != L"SysLink" && !IsRectEmpty(&labelRect)) {
+                if (ClassName(control) != L"SysLink" && !IsRectEmpty(&labelRect)) {
                     EXPECT_NE(letter, 0) << "no mnemonic";
                 }
                 EXPECT_TRUE(!letter || pageMnemonics.insert(letter).second) << "a mnemonic of the page twice";
@@ -164,7 +159,7 @@ TEST_F(Accessibility, EveryControlIsReachedByKeyboardAndNamedForAScreenReader) {
                 }
                 // A push button's mnemonic presses it, which a Browse button
                 // answers with a dialog: the others are pressed here.
-                if (!letter || (ClassOf(control) == L"Button" &&
+                if (!letter || (ClassName(control) == L"Button" &&
                                 (GetWindowLongW(control, GWL_STYLE) & 0xF) == BS_PUSHBUTTON))
                     continue;
                 const LRESULT checked = SendMessageW(control, BM_GETCHECK, 0, 0);

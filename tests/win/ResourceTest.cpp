@@ -103,10 +103,9 @@ Dialog DialogResource(HMODULE module, UINT id,
         dialog.size = {client.right, client.bottom};
         dialog.caption = WindowText(window);
         for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            wchar_t className[64] = {};
-            GetClassNameW(child, className, 64);
+            std::wstring className = ClassName(child);
             DialogItem item{GetDlgCtrlID(child), static_cast<DWORD>(GetWindowLongW(child, GWL_STYLE)),
-                            static_cast<DWORD>(GetWindowLongW(child, GWL_EXSTYLE)), {}, CharUpperW(className),
+                            static_cast<DWORD>(GetWindowLongW(child, GWL_EXSTYLE)), {}, CharUpperW(className.data()),
                             WindowText(child)};
             GetWindowRect(child, &item.rect);
             MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&item.rect), 2);

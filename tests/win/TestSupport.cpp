@@ -73,9 +73,7 @@ HWND FindShownDialog(const std::function<bool(HWND)>& matches) {
             auto& search = *reinterpret_cast<Search*>(param);
             DWORD process = 0;
             GetWindowThreadProcessId(window, &process);
-            wchar_t className[16] = {};
-            GetClassNameW(window, className, 16);
-            if (process == GetCurrentProcessId() && IsWindowVisible(window) && std::wstring(className) == L"#32770" &&
+            if (process == GetCurrentProcessId() && IsWindowVisible(window) && ClassName(window) == L"#32770" &&
                 search.matches(window))
                 search.found = window;
             return search.found == nullptr;
@@ -88,10 +86,8 @@ HWND FindShownDialog(const std::function<bool(HWND)>& matches) {
 std::wstring LongestStaticText(HWND box) {
     std::wstring longest;
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t className[16] = {};
-        GetClassNameW(child, className, 16);
         std::wstring text = WindowText(child);
-        if (lstrcmpiW(className, L"Static") == 0 && text.size() > longest.size()) longest = text;
+        if (lstrcmpiW(ClassName(child).c_str(), L"Static") == 0 && text.size() > longest.size()) longest = text;
     }
     return longest;
 }

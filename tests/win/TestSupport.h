@@ -111,6 +111,11 @@ inline int DrainQuitMessages() {
 void RunSheet(const LoadedApplet& applet, const std::function<void(HWND sheet)>& drive, HWND parent = nullptr,
               const std::wstring& caption = L"Bluetooth Settings");
 
+inline std::wstring ClassName(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
 inline std::wstring WindowText(HWND window) {
     wchar_t text[512] = {};
     GetWindowTextW(window, text, 512);
