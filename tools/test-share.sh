@@ -4,7 +4,7 @@
 # the C++ alone.  Lines count when they are neither blank nor only a comment:
 # // in C++ and resource scripts, # in CMake, shell and Python scripts and
 # in module definition files (whose comments are ;), <!-- --> in the package
-# source.
+# source and the manifest; the build presets have none.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 nonblank() { grep -v '^\s*$' || true; }
@@ -15,11 +15,12 @@ scripts() {
       xargs -0 -r cat; } | nonblank | grep -cv '^\s*#' || true
 }
 definitions() { find "$@" -name '*.def' -print0 | xargs -0 -r cat | nonblank | grep -cv '^\s*;' || true; }
-package() { find "$@" -name '*.wxs' -print0 | xargs -0 -r sed '/<!--/,/-->/d' | nonblank | wc -l; }
+markup() { find "$@" \( -name '*.wxs' -o -name '*.manifest' -o -name CMakePresets.json \) -print0 |
+             xargs -0 -r sed '/<!--/,/-->/d' | nonblank | wc -l; }
 
 code_cpp=$(( $(cpp src) + $(cpp proxies) ))
 code=$(( code_cpp + $(resources src proxies) + $(scripts src proxies installer cmake tools .ci) + $(scripts CMakeLists.txt) \
-         + $(definitions src proxies) + $(package installer) ))
+         + $(definitions src proxies) + $(markup installer src CMakePresets.json) ))
 tests_cpp=$(cpp tests)
 tests=$(( tests_cpp + $(scripts tests) ))
 echo "code $code, tests $tests: tests are $(( 100 * tests / (code + tests) ))% of all the code;" \

@@ -48,22 +48,10 @@ Holdings Now() {
     return now;
 }
 
-int Runs() {
-    const char* runs = std::getenv("QUORVEL_SOAK_RUNS");
-    return runs ? std::max(20, std::atoi(runs)) : 100;
-}
-
-// Failures the stand-ins answer silently, so no message box waits for a user.
-void ScriptFailuresFor(int run) {
-    VmrStubReset();
-    if (run % 3 == 0) VmrStubScriptResult("BtGetSppPortInfo", -1, -1);
-    if (run % 4 == 0) VmrStubScriptResult("BtGetDeviceFriendlyName", -1, -1);
-    if (run % 5 == 0) VmrStubScriptResult("BtSetSCMSTValue", -1, -1);
-}
-
 // A user who has applied the sheet before: the name box falls back to the
 // stored name when the stack's read fails, and File Sharing has its key, so
-// OK closes the sheet whatever ran before in this prefix.
+// OK closes the sheet whatever ran before in this prefix.  The stand-ins
+// fail now and then, silently, so no message box waits for a user.
 void SetUpReturningUser() {
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) DeleteRegistryTree(root, sys::kMakerTree);
     SetRegistryString(HKEY_CURRENT_USER, sys::kUserNotificationsKey, sys::kLocalDeviceName, L"Soak Bench");
@@ -74,13 +62,17 @@ void SetUpReturningUser() {
 TEST(Soak, ManyRunsThroughEveryPageHoldNothingMore) {
     SetUpReturningUser();
     LoadedApplet applet;
-    const int runs = Runs();
+    const char* asked = std::getenv("QUORVEL_SOAK_RUNS");
+    const int runs = asked ? std::max(20, std::atoi(asked)) : 100;
     Holdings afterTenth;
     for (int run = 1; run <= runs; ++run) {
-        ScriptFailuresFor(run);
+        VmrStubReset();
+        for (auto [every, operation] : {std::pair{3, "BtGetSppPortInfo"}, std::pair{4, "BtGetDeviceFriendlyName"},
+                                        std::pair{5, "BtSetSCMSTValue"}})
+            if (run % every == 0) VmrStubScriptResult(operation, -1, -1);
         RunSheet(applet, [run](HWND sheet) {
-            int pages = static_cast<int>(SendMessageW(PropSheet_GetTabControl(sheet), TCM_GETITEMCOUNT, 0, 0));
-            for (int page = 0; page < pages; ++page) PropSheet_SetCurSel(sheet, nullptr, page);
+            for (int page = 0; page < TabCtrl_GetItemCount(PropSheet_GetTabControl(sheet)); ++page)
+                PropSheet_SetCurSel(sheet, nullptr, page);
             if (run % 10 == 0) PressOk(sheet);
         });
         if (run == 10) afterTenth = Now();
