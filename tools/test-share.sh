@@ -23,5 +23,6 @@ code=$(( code_cpp + $(resources src proxies) + $(scripts src proxies installer c
          + $(definitions src proxies) + $(markup installer src CMakePresets.json) ))
 tests_cpp=$(cpp tests)
 tests=$(( tests_cpp + $(scripts tests) ))
-echo "code $code, tests $tests: tests are $(( 100 * tests / (code + tests) ))% of all the code;" \
-     "C++ alone: code $code_cpp, tests $tests_cpp, $(( 100 * tests_cpp / (code_cpp + tests_cpp) ))%"
+share() { awk -v part="$1" -v rest="$2" 'BEGIN { printf "%.1f%%", 100 * part / (part + rest) }'; }
+echo "code $code, tests $tests: tests are $(share "$tests" "$code") of all the code;" \
+     "C++ alone: code $code_cpp, tests $tests_cpp, $(share "$tests_cpp" "$code_cpp")"
