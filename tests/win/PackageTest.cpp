@@ -85,6 +85,11 @@ Outcome Msiexec(const std::wstring& arguments) {
             outcome.said += line + "\n";
     return outcome;
 }
+// Whether msiexec ended with `code`; else what it ended with and what was said.
+testing::AssertionResult EndsWith(const Outcome& outcome, DWORD code) {
+    if (outcome.code == code) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "exit " << outcome.code << ", not " << code << ":\n" << outcome.said;
+}
 Outcome Install(const std::wstring& package, const std::wstring& options = L"") {
     return Msiexec(L"/i \"" + package + L"\" " + options);
 }
@@ -164,10 +169,9 @@ protected:
 // Panel's keys, which it had to create.
 TEST_F(PackageTest, InstallsBesideTheStackAndTakesOnlyItsOwnAway) {
     InstallStack();
-    const Outcome installed =
-        Install(kPackage, L"QuorvelFolder=C:\\users\\Public\\Quorvel TARGETDIR=C:\\users\\Public\\Quorvel");
-    ASSERT_EQ(installed.code, 0u) << installed.said;
-    EXPECT_FALSE(fs::exists(L"C:\\users\\Public\\Quorvel")) << "the command line moved the install folder";
+    const std::wstring elsewhere = L"C:\\users\\Public\\Quorvel";
+    ASSERT_TRUE(EndsWith(Install(kPackage, L"QuorvelFolder=" + elsewhere + L" TARGETDIR=" + elsewhere), 0));
+    EXPECT_FALSE(fs::exists(elsewhere)) << "the command line moved the install folder";
     std::set<fs::path> expected = {L"QuorvelCpl.dll", L"IconResource.dll"};
     for (const std::wstring tag : kLanguageTags) expected.insert(fs::path(tag) / (L"QuorvelCpl" + tag + L".dll"));
     for (const auto& topic : Tree(BesideTestProgram(L"HelpFiles"))) expected.insert(L"HelpFiles" / topic);
@@ -181,8 +185,7 @@ TEST_F(PackageTest, InstallsBesideTheStackAndTakesOnlyItsOwnAway) {
     EXPECT_EQ(ProductInfo(product, INSTALLPROPERTY_PUBLISHER), L"Velmora");
     EXPECT_EQ(ProductInfo(product, INSTALLPROPERTY_INSTALLEDPRODUCTNAME), L"Bluetooth Settings");
 
-    const Outcome removed = Uninstall();
-    EXPECT_EQ(removed.code, 0u) << removed.said;
+    EXPECT_TRUE(EndsWith(Uninstall(), 0));
     ExpectNothingOfOurs();
     EXPECT_EQ(StackBytes(), StackBytes(BesideTestProgram(L"stack"))) << "the stack's libraries were removed";
     EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, sys::kCplsKey) && KeyExists(HKEY_LOCAL_MACHINE, sys::kCategoriesKey))
@@ -226,12 +229,10 @@ TEST_F(PackageTest, OtherModulesItemsAreNeverTouched) {
     EXPECT_EQ(theirs(), before);
 
     RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, Wide(sys::kCplsKey), Wide(kItem));
-    const Outcome installed = Install(kPackage);
-    ASSERT_EQ(installed.code, 0u) << installed.said;
+    ASSERT_TRUE(EndsWith(Install(kPackage), 0));
     EXPECT_TRUE(Registered());
     SetRegistryString(HKEY_LOCAL_MACHINE, sys::kCplsKey, kItem, L"D:\\Stack\\Bt Settings.dll");
-    const Outcome removed = Uninstall();
-    EXPECT_EQ(removed.code, 0u) << removed.said;
+    EXPECT_TRUE(EndsWith(Uninstall(), 0));
     ExpectNothingOfOurs();
     EXPECT_EQ(theirs(), before);
 }
@@ -240,21 +241,18 @@ TEST_F(PackageTest, OtherModulesItemsAreNeverTouched) {
 // whole; an older one is refused and changes nothing.
 TEST_F(PackageTest, ANewerVersionReplacesAnOlderOneAndNeverTheReverse) {
     InstallStack();
-    ASSERT_EQ(Install(kPackage).code, 0u);
-    const Outcome again = Install(kPackage);
-    EXPECT_EQ(again.code, 0u) << again.said;
+    ASSERT_TRUE(EndsWith(Install(kPackage), 0));
+    EXPECT_TRUE(EndsWith(Install(kPackage), 0));
     EXPECT_EQ(InstalledVersions(), std::vector<std::wstring>{kVersion});
 
-    const Outcome upgraded = Install(kNextPackage);
-    ASSERT_EQ(upgraded.code, 0u) << upgraded.said;
+    ASSERT_TRUE(EndsWith(Install(kNextPackage), 0));
     const std::set<fs::path> files = Tree(kFolder);
     EXPECT_EQ(files.size(), Tree(BesideTestProgram(L"HelpFiles")).size() + 2 + std::size(kLanguageTags));
     EXPECT_EQ(Bytes(kApplet), Bytes(BesideTestProgram(L"..\\next\\QuorvelCpl.dll")));
     EXPECT_EQ(InstalledVersions(), std::vector<std::wstring>{kNextVersion});
     EXPECT_TRUE(Registered());
 
-    const Outcome downgraded = Install(kPackage);
-    EXPECT_EQ(downgraded.code, kInstallFailure);
+    EXPECT_TRUE(EndsWith(Install(kPackage), kInstallFailure));
     EXPECT_EQ(InstalledVersions(), std::vector<std::wstring>{kNextVersion});
     EXPECT_EQ(Tree(kFolder), files);
     EXPECT_EQ(Bytes(kApplet), Bytes(BesideTestProgram(L"..\\next\\QuorvelCpl.dll")));
@@ -267,22 +265,19 @@ TEST_F(PackageTest, ANewerVersionReplacesAnOlderOneAndNeverTheReverse) {
 TEST_F(PackageTest, AFailedInstallLeavesWhatWasThere) {
     InstallStack();
     ASSERT_TRUE(fs::create_directories(kFolder / L"IconResource.dll"));
-    const Outcome failed = Install(kPackage);
-    EXPECT_EQ(failed.code, kInstallFailure);
+    EXPECT_TRUE(EndsWith(Install(kPackage), kInstallFailure));
     EXPECT_FALSE(fs::exists(kApplet)) << "a copied file stayed";
     EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, sys::kCplsKey, L"Bluetooth Settings"), L"");
     EXPECT_EQ(InstalledVersions(), std::vector<std::wstring>());
     fs::remove_all(kFolder);
 
-    ASSERT_EQ(Install(kPackage).code, 0u);
+    ASSERT_TRUE(EndsWith(Install(kPackage), 0));
     RemoveStack();
-    const Outcome refused = Install(kNextPackage);
-    EXPECT_EQ(refused.code, kInstallFailure) << refused.said;
+    EXPECT_TRUE(EndsWith(Install(kNextPackage), kInstallFailure));
     EXPECT_EQ(InstalledVersions(), std::vector<std::wstring>{kVersion});
     EXPECT_EQ(Bytes(kApplet), Bytes(BesideTestProgram(L"QuorvelCpl.dll")));
     EXPECT_TRUE(Registered());
-    const Outcome removed = Uninstall();
-    EXPECT_EQ(removed.code, 0u) << "removal without the stack: " << removed.said;
+    EXPECT_TRUE(EndsWith(Uninstall(), 0)) << "removal without the stack: ";
     ExpectNothingOfOurs();
 }
 
@@ -291,19 +286,16 @@ TEST_F(PackageTest, AFailedInstallLeavesWhatWasThere) {
 // that a stack has put over it since.
 TEST_F(PackageTest, StandInsGoOnlyWhereTheStackIsNot) {
     ASSERT_TRUE(fs::copy_file(BesideTestProgram(L"stack\\VmrBtProxy.dll"), kSystem / L"VmrBtProxy.dll"));
-    const Outcome installed = Install(kPackage, L"STANDINS=1");
-    ASSERT_EQ(installed.code, 0u) << installed.said;
+    ASSERT_TRUE(EndsWith(Install(kPackage, L"STANDINS=1"), 0));
     EXPECT_EQ(Bytes(kSystem / L"VmrBtProxy.dll"), Bytes(BesideTestProgram(L"stack\\VmrBtProxy.dll")));
     EXPECT_EQ(Bytes(kSystem / L"VmrBtOBEXProxy.dll"), Bytes(BesideTestProgram(L"VmrBtOBEXProxy.dll")));
 
-    const Outcome upgraded = Install(kNextPackage);
-    ASSERT_EQ(upgraded.code, 0u) << "an earlier stand-in counts as asked for: " << upgraded.said;
+    ASSERT_TRUE(EndsWith(Install(kNextPackage), 0)) << "an earlier stand-in counts as asked for: ";
     EXPECT_EQ(Bytes(kSystem / L"VmrBtOBEXProxy.dll"), Bytes(BesideTestProgram(L"VmrBtOBEXProxy.dll")));
 
     ASSERT_TRUE(fs::copy_file(BesideTestProgram(L"stack\\VmrBtOBEXProxy.dll"), kSystem / L"VmrBtOBEXProxy.dll",
                               fs::copy_options::overwrite_existing));
-    const Outcome removed = Uninstall();
-    EXPECT_EQ(removed.code, 0u) << removed.said;
+    EXPECT_TRUE(EndsWith(Uninstall(), 0));
     EXPECT_EQ(StackBytes(), StackBytes(BesideTestProgram(L"stack"))) << "a library of the stack's was removed";
     ExpectNothingOfOurs();
 }

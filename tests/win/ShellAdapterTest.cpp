@@ -132,12 +132,18 @@ TEST(DialogView, EveryListMethodActsOnTheList) {
     EXPECT_EQ(list.ItemCount(), 0);
 }
 
+// A function of the system's user32, by its address.
+template <typename Function>
+Function* System(const char* name) {
+    return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
 // Points this program's import of a system function at another for the life
 // of the object: the shell linked into it calls through that import.
 class ImportHook {
 public:
     ImportHook(const char* name, void* replacement) {
-        void* original = reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name));
+        void* original = reinterpret_cast<void*>(System<void()>(name));
         auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
         auto* headers = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
         auto& imports = headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
@@ -171,15 +177,11 @@ private:
 int registrations = 0;
 HDEVNOTIFY WINAPI CountingRegister(HANDLE recipient, LPVOID filter, DWORD flags) {
     ++registrations;
-    static auto original = reinterpret_cast<decltype(&RegisterDeviceNotificationW)>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "RegisterDeviceNotificationW")));
-    return original(recipient, filter, flags);
+    return System<decltype(RegisterDeviceNotificationW)>("RegisterDeviceNotificationW")(recipient, filter, flags);
 }
 BOOL WINAPI CountingUnregister(HDEVNOTIFY notification) {
     --registrations;
-    static auto original = reinterpret_cast<decltype(&UnregisterDeviceNotification)>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "UnregisterDeviceNotification")));
-    return original(notification);
+    return System<decltype(UnregisterDeviceNotification)>("UnregisterDeviceNotification")(notification);
 }
 
 // Only the stack's interface arriving or gone for good changes the record:
