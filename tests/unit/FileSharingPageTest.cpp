@@ -18,8 +18,11 @@ protected:
         registry.PutKey(kUser, sys::kFileSharingKey);
         info.SetExchangeFolderPath(u"C:\\Share");
         info.SetTransferPassword(u"p\u00E4ss");
+        info.SetObexServersDisabled(0);
     }
     auto UserValue(const char16_t* name) { return registry.Bytes(kUser, sys::kFileSharingKey, name); }
+    // The exchange and the imaging folder boxes.
+    auto Boxes() { return std::tuple(Control(IDC_EXCHANGE_FOLDER).text, Control(IDC_IMAGING_FOLDER).text); }
 };
 
 // The folder check's probe never leaves a copy, never overwrites and never
@@ -76,8 +79,7 @@ TEST_F(FileSharingPageTest, TheFolderCheckProbesWritingWithoutTouchingTheUsersFi
 TEST_F(FileSharingPageTest, OpensWithTheRecordsFoldersAndSharingStateAndAppliesWithoutAFolder) {
     info.SetObexServersDisabled(1);
     Open();
-    EXPECT_EQ(Control(IDC_EXCHANGE_FOLDER).text, u"C:\\Share");
-    EXPECT_EQ(Control(IDC_IMAGING_FOLDER).text, u"C:\\Users\\Alice\\Pictures");
+    EXPECT_EQ(Boxes(), std::tuple(u"C:\\Share", u"C:\\Users\\Alice\\Pictures"));
     EXPECT_TRUE(Control(IDC_EXCHANGE_FOLDER).pathBox && Control(IDC_IMAGING_FOLDER).pathBox);
     EXPECT_FALSE(Control(IDC_SHARING_ENABLED).checked);
     EXPECT_EQ(Control(IDC_SHARING_ENABLED).text, TextOf(IDS_SHARING_LABEL)) << "what a screen reader names it by";
@@ -184,21 +186,15 @@ TEST_F(FileSharingPageTest, ApplyFailuresShowWhyAndKeepWhatTheyMust) {
         {"deactivation fails: sharing stays on", [&] { toggleSharing(false, "ObexServersDeActivate"); },
          IDS_DEACTIVATE_FAILED, true, true, false},
     };
-    const auto folders = files.folders;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        files.folders = folders;
-        registry = MemoryRegistry();
-        registry.PutKey(kUser, sys::kFileSharingKey);
-        stack = FakeStack();
-        view = FakeDialogView();
-        info.SetObexServersDisabled(0);
+        Fresh();
         Open();
         c.arrange();
         EXPECT_EQ(page.OnApply(view), c.result);
         EXPECT_EQ(Messages(), c.message ? std::vector{TextOf(c.message)} : std::vector<std::u16string>());
-        EXPECT_EQ(Control(IDC_EXCHANGE_FOLDER).text, u"C:\\Share");
-        EXPECT_EQ(Control(IDC_EXCHANGE_FOLDER).focused, c.boxSelected ? 1 : 0);
+        EXPECT_EQ(std::tuple(Control(IDC_EXCHANGE_FOLDER).text, Control(IDC_EXCHANGE_FOLDER).focused),
+                  std::tuple(u"C:\\Share", c.boxSelected ? 1 : 0));
         EXPECT_EQ(UserValue(sys::kTPassword).has_value(), c.passwordWritten);
         EXPECT_FALSE(UserValue(sys::kFtspath) || UserValue(sys::kDisableObexServers));
         EXPECT_EQ(info.GetObexServersDisabled(), c.what == std::string("activation fails") ? 1u : 0u);
@@ -224,8 +220,7 @@ TEST_F(FileSharingPageTest, BrowseTakesOnlyAcceptedFoldersAndStoresTheImagingFol
             EXPECT_EQ(Messages(), std::vector<std::u16string>{refusal.message});
             files.files.erase(u"C:\\Sticky\\IconResource.dll");
         }
-        EXPECT_EQ(Control(IDC_EXCHANGE_FOLDER).text, u"C:\\Share");
-        EXPECT_EQ(Control(IDC_IMAGING_FOLDER).text, u"C:\\Users\\Alice\\Pictures");
+        EXPECT_EQ(Boxes(), std::tuple(u"C:\\Share", u"C:\\Users\\Alice\\Pictures"));
     }
     EXPECT_FALSE(registry.Bytes(kUser, sys::kImageFolderKey, u"Alice")) << "a refused folder was stored";
     EXPECT_EQ(view.changed, 0);
@@ -234,7 +229,7 @@ TEST_F(FileSharingPageTest, BrowseTakesOnlyAcceptedFoldersAndStoresTheImagingFol
     page.OnCommand(view, IDC_EXCHANGE_BROWSE);
     page.OnCommand(view, IDC_IMAGING_BROWSE);
     EXPECT_EQ(view.folderShell.browsed.back(), std::make_pair(TextOf(IDS_BROWSE_TITLE), std::u16string(u"C:\\Users\\Alice\\Pictures")));
-    EXPECT_EQ(Control(IDC_EXCHANGE_FOLDER).text, u"C:\\New");
+    EXPECT_EQ(Boxes(), std::tuple(u"C:\\New", u"C:\\New"));
     EXPECT_EQ(info.GetExchangeFolderPath().view(), u"C:\\New");
     EXPECT_EQ(registry.Bytes(kUser, sys::kImageFolderKey, u"Alice"), SzBytes(u"C:\\New"));
     EXPECT_EQ(view.changed, 2);

@@ -17,14 +17,6 @@ protected:
         info.SetLocalDeviceName(u"Desk PC");
         registry.PutKey(kUser, sys::kUserProductKey);
     }
-
-    // A fresh registry, stack and window for the next case of a table.
-    void Fresh() {
-        registry = MemoryRegistry();
-        registry.PutKey(kUser, sys::kUserProductKey);
-        stack = FakeStack();
-        view = FakeDialogView();
-    }
     bool HighSpeedStored() { return registry.Bytes(kUser, sys::kUserDefaultKey, sys::kHighSpeed).has_value(); }
     void ExpectOnlyMessage(MessageOwner owner, const std::u16string& text, unsigned caption, unsigned flags) {
         EXPECT_EQ(view.messages, (std::vector<ShownMessage>{{owner, text, TextOf(caption), flags}}));
@@ -39,31 +31,28 @@ TEST_F(GeneralPageTest, OpensWithTheRecordsStateAndHidesProximityPairing) {
     info.SetHighSpeedOn(false);
     info.SetProximityPairingState(5);
     Open();
-    EXPECT_EQ(Control(IDC_DEVICE_NAME).limit, 31u);
     EXPECT_EQ(Checks(kSwitches), (std::vector<bool>{false, true, false, false, true}));
-    EXPECT_FALSE(Control(IDC_PROXIMITY_PAIRING).shown);
-    EXPECT_EQ(view.hiddenUnnamed, std::vector<int>{6});
-    EXPECT_EQ(Control(IDC_DEVICE_NAME).text, u"Desk PC");
+    EXPECT_EQ(std::tuple(Control(IDC_DEVICE_NAME).text, Control(IDC_DEVICE_NAME).limit,
+                         Control(IDC_PROXIMITY_PAIRING).shown, view.hiddenUnnamed),
+              std::tuple(u"Desk PC", 31u, false, std::vector<int>{6}));
 }
 
 TEST_F(GeneralPageTest, WithoutANameFromTheStackTheLastAppliedOrTheComputerNameIsShown) {
     info.SetLocalDeviceName(u"");
-    Open();
-    EXPECT_EQ(Control(IDC_DEVICE_NAME).text, u"") << "no key: the box stays empty";
-
     const struct {
-        std::u16string stored;
+        std::optional<std::u16string> stored;  // none: no key
         std::u16string shown;
     } cases[] = {
+        {std::nullopt, u""},
         {u"", u"WORKSTATION"},
         {u"Study", u"Study"},
         // Longer than the 520-byte buffer: the read fails and the computer name serves.
         {std::u16string(300, u'n'), u"WORKSTATION"},
     };
     for (const auto& c : cases) {
-        registry.PutString(kUser, sys::kUserNotificationsKey, sys::kLocalDeviceName, c.stored);
+        if (c.stored) registry.PutString(kUser, sys::kUserNotificationsKey, sys::kLocalDeviceName, *c.stored);
         Open();
-        EXPECT_EQ(Control(IDC_DEVICE_NAME).text, c.shown) << c.stored.size();
+        EXPECT_EQ(Control(IDC_DEVICE_NAME).text, c.shown) << (c.stored ? std::to_string(c.stored->size()) : "no key");
     }
 }
 
@@ -106,13 +95,11 @@ TEST_F(GeneralPageTest, ApplySendsAndStoresWhatTheControlsSay) {
         Control(IDC_PROXIMITY_PAIRING).checked = false;
         EXPECT_TRUE(page.OnApply(view));
         EXPECT_EQ(stack.calls, c.calls);
-        EXPECT_EQ(Utf8ToUtf16(stack.nameSent), c.sent);
-        EXPECT_EQ(info.GetLocalDeviceName().view(), c.sent);
+        EXPECT_EQ(std::tuple(Utf8ToUtf16(stack.nameSent), info.GetLocalDeviceName().view(), info.GetRadioOn()),
+                  std::tuple(c.sent, c.sent, c.radio ? 1 : 0));
         EXPECT_EQ(registry.Bytes(kUser, sys::kUserNotificationsKey, sys::kLocalDeviceName),
                   c.stored ? std::optional(SzBytes(c.sent)) : std::nullopt);
-        EXPECT_EQ(info.GetRadioOn(), c.radio ? 1 : 0);
-        EXPECT_EQ(stack.highSpeedSent, std::vector<bool>{true});
-        EXPECT_EQ(stack.proximitySent, std::vector<std::int32_t>{0});
+        EXPECT_EQ(std::pair(stack.highSpeedSent, stack.proximitySent), std::pair(std::vector{true}, std::vector{0}));
         EXPECT_EQ(registry.GetValue(kUser, sys::kUserDefaultKey, sys::kHighSpeed),
                   (MemoryRegistry::Value{reg::kDword, DwordBytes(1)}));
         EXPECT_TRUE(view.messages.empty());
@@ -197,12 +184,10 @@ TEST_F(GeneralPageTest, RestoreDefaultReadsEachMachineValueAsItsTypeRuleSays) {
         registry.PutValue(kMachine, c.key, c.value, c.type, c.bytes);
         Open();
         Control(c.control).checked = c.before;
-        view.changed = 0;
         EXPECT_TRUE(page.OnCommand(view, IDC_RESTORE_DEFAULT));
-        EXPECT_EQ(Control(c.control).checked, c.after);
-        EXPECT_EQ(view.changed, 1);
-        bool nameRestored = std::u16string_view(c.key) == sys::kMachineNotificationsKey;
-        EXPECT_EQ(Control(IDC_DEVICE_NAME).text, nameRestored ? u"WORKSTATION" : u"Desk PC");
+        const bool nameRestored = std::u16string_view(c.key) == sys::kMachineNotificationsKey;
+        EXPECT_EQ(std::tuple(Control(c.control).checked, view.changed, Control(IDC_DEVICE_NAME).text),
+                  std::tuple(c.after, 1, nameRestored ? u"WORKSTATION" : u"Desk PC"));
     }
     EXPECT_EQ(stack.proximitySent, std::vector<std::int32_t>{7}) << "the raw value, at once";
     EXPECT_EQ(info.GetRadioOn(), 1) << "the record changes only on apply";
@@ -213,10 +198,8 @@ TEST_F(GeneralPageTest, RestoreDefaultReadsEachMachineValueAsItsTypeRuleSays) {
     for (int id : kSwitches) Control(id).checked = id % 2 == 0;
     const auto before = Checks(kSwitches);
     EXPECT_TRUE(page.OnCommand(view, IDC_RESTORE_DEFAULT));
-    EXPECT_EQ(Checks(kSwitches), before);
-    EXPECT_EQ(Control(IDC_DEVICE_NAME).text, u"Desk PC");
-    EXPECT_TRUE(stack.calls.empty());
-    EXPECT_EQ(view.changed, 1);
+    EXPECT_EQ(std::tuple(Checks(kSwitches), Control(IDC_DEVICE_NAME).text, stack.calls, view.changed),
+              std::tuple(before, u"Desk PC", std::vector<std::string>(), 1));
     EXPECT_FALSE(page.OnCommand(view, IDC_RADIO_ON)) << "checkboxes only mark the sheet changed";
 }
 

@@ -19,6 +19,26 @@ protected:
     FakeFileSystem files;
     PageServices services{stack, registry, strings, shell, files, folders};
     FakeDialogView view;
+
+    // The next case of a table starts as the test did: a fresh registry,
+    // stack and window, set up again.
+    void Fresh() {
+        registry = MemoryRegistry();
+        stack = FakeStack();
+        view = FakeDialogView();
+        SetUp();
+    }
+    FakeControl& Control(int id) { return view.Control(id); }
+    std::vector<bool> Checks(std::initializer_list<int> ids) {
+        std::vector<bool> checks;
+        for (int id : ids) checks.push_back(Control(id).checked);
+        return checks;
+    }
+    std::vector<std::u16string> Messages() const {
+        std::vector<std::u16string> texts;
+        for (const auto& message : view.messages) texts.push_back(message.text);
+        return texts;
+    }
 };
 
 // A page of the page table by its template id.
@@ -38,17 +58,6 @@ protected:
         page.OnInitDialog(view);
         stack.calls.clear();
         view.messages.clear();
-    }
-    FakeControl& Control(int id) { return view.Control(id); }
-    std::vector<bool> Checks(std::initializer_list<int> ids) {
-        std::vector<bool> checks;
-        for (int id : ids) checks.push_back(Control(id).checked);
-        return checks;
-    }
-    std::vector<std::u16string> Messages() const {
-        std::vector<std::u16string> texts;
-        for (const auto& message : view.messages) texts.push_back(message.text);
-        return texts;
     }
     Page page{services};
 };
