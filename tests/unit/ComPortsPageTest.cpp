@@ -81,7 +81,6 @@ protected:
         stack.portCount = 5;
     }
     FakeListView& List() { return view.ListView(IDC_COM_PORTS_LIST); }
-    std::vector<std::u16string> Row(int row) { return {List().Cell(row, 0), List().Cell(row, 1), List().Cell(row, 2)}; }
     // Selects a row as the user does: the list's selection and its notification.
     void Select(int row) {
         List().selected = row;
@@ -94,13 +93,12 @@ protected:
 TEST_F(ComPortsPageTest, ListsEveryRecordWithItsPortAsItemData) {
     strings.texts[IDS_COM_PORTS_INFO] = std::u16string(600, u'i');  // longer than the usual 259 units
     page.OnInitDialog(view);
-    EXPECT_EQ(view.Control(IDC_COM_PORTS_INFO).text, std::u16string(600, u'i'));
-    ASSERT_EQ(List().ItemCount(), 5);
+    EXPECT_EQ(Control(IDC_COM_PORTS_INFO).text, std::u16string(600, u'i'));
     const std::u16string out = TextOf(IDS_DIRECTION_OUTGOING), in = TextOf(IDS_DIRECTION_INCOMING);
-    EXPECT_EQ(Row(0), (std::vector<std::u16string>{u"COM5", out, u"Phone"}));
-    EXPECT_EQ(Row(1), (std::vector<std::u16string>{u"COM6", in, u"Scanner"}));
-    EXPECT_EQ(Row(3), (std::vector<std::u16string>{u"COM0", out, u"Zero"}));
-    EXPECT_EQ(Row(4), (std::vector<std::u16string>{u"COM9", u"", u"Odd kind"})) << "an unknown kind has no direction";
+    using Texts = std::vector<std::u16string>;
+    EXPECT_EQ(List().Column(0), (Texts{u"COM5", u"COM6", u"COM5", u"COM0", u"COM9"}));
+    EXPECT_EQ(List().Column(1), (Texts{out, in, out, out, u""})) << "an unknown kind has no direction";
+    EXPECT_EQ(List().Column(2), (Texts{u"Phone", u"Scanner", u"Twin", u"Zero", u"Odd kind"}));
 
     stack.results["GetSppPortInfo"] = -1;
     EXPECT_TRUE(page.OnCommand(view, IDC_COM_PORTS_REFRESH));
@@ -124,7 +122,9 @@ TEST_F(ComPortsPageTest, RemoveIsOfferedAndDoneOnlyForASelectedOutgoingPort) {
         {"outgoing", 0, true, kPhone},
         {"second record of a port", 2, true, kPhone},
     };
-    FakeControl& remove = view.Control(IDC_COM_PORTS_REMOVE);
+    FakeControl& remove = Control(IDC_COM_PORTS_REMOVE);
+    using Deactivations = decltype(stack.deactivated);
+    using Calls = std::vector<std::string>;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         stack.deactivated.clear();
@@ -133,14 +133,9 @@ TEST_F(ComPortsPageTest, RemoveIsOfferedAndDoneOnlyForASelectedOutgoingPort) {
         EXPECT_EQ(remove.enabled, c.offered);
         stack.calls.clear();
         EXPECT_TRUE(page.OnCommand(view, IDC_COM_PORTS_REMOVE));
-        ASSERT_EQ(stack.deactivated.size(), c.address ? 1u : 0u);
-        if (!c.address) continue;
-        const auto& call = stack.deactivated[0];
-        EXPECT_EQ(call.address.lap | std::uint64_t{call.address.uap} << 24 | std::uint64_t{call.address.nap} << 32, *c.address);
-        EXPECT_EQ(call.kind, kSppPortOutgoing);
-        EXPECT_EQ(call.port, 5u);
-        EXPECT_EQ(stack.calls, (std::vector<std::string>{"DeactivateService", "GetSppPortInfo"}));
-        EXPECT_EQ(List().selected, -1) << "the list was filled again";
+        EXPECT_EQ(stack.deactivated, (c.address ? Deactivations{{*c.address, kSppPortOutgoing, 5}} : Deactivations()));
+        EXPECT_EQ(stack.calls, (c.address ? Calls{"DeactivateService", "GetSppPortInfo"} : Calls()));
+        EXPECT_EQ(List().selected, c.address ? -1 : c.row) << "a removal fills the list again";
     }
     Select(0);
     page.OnNotify(view, {IDC_COM_PORTS_LIST, NotifyCode::ItemChanged, 0, false, false});

@@ -44,6 +44,11 @@ struct FakeListView final : IListView {
     const Row* At(int item) const { return item >= 0 && item < ItemCount() ? &rows[item] : nullptr; }
     Row* At(int item) { return const_cast<Row*>(std::as_const(*this).At(item)); }
     std::u16string Cell(int row, int column) const { return std::u16string(SubItemText(row, column).view()); }
+    std::vector<std::u16string> Column(int column) const {
+        std::vector<std::u16string> cells;
+        for (int row = 0; row < ItemCount(); ++row) cells.push_back(Cell(row, column));
+        return cells;
+    }
 
     void InsertColumn(int, std::u16string_view, int) override {}
     void AddExtendedStyle(std::uint32_t) override {}

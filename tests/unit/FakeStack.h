@@ -8,6 +8,7 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "stack/IBluetoothStack.h"
@@ -31,12 +32,8 @@ public:
     std::vector<bool> highSpeedSent, scmstSent;
     std::vector<std::int32_t> proximitySent;
     std::vector<std::uint32_t> oppSent;
-    struct Deactivation {
-        _BTH_ADDR_T address;
-        std::uint16_t kind;
-        std::uint32_t port;
-    };
-    std::vector<Deactivation> deactivated;
+    // Each deactivation: the address as one number, the kind and the port.
+    std::vector<std::tuple<std::uint64_t, std::uint16_t, std::uint32_t>> deactivated;
 
     std::int32_t RegisterApplication() override { return Log("RegisterApplication"); }
     std::int32_t UnRegister() override { return Log("UnRegister"); }
@@ -87,8 +84,9 @@ public:
         *records = result < 0 ? std::vector<std::uint8_t>{} : portBytes;
         return result;
     }
-    std::int32_t DeactivateService(_BTH_ADDR_T* address, std::uint16_t kind, std::uint32_t port) override {
-        return deactivated.push_back({*address, kind, port}), Log("DeactivateService");
+    std::int32_t DeactivateService(_BTH_ADDR_T* a, std::uint16_t kind, std::uint32_t port) override {
+        deactivated.emplace_back(a->lap | std::uint64_t{a->uap} << 24 | std::uint64_t{a->nap} << 32, kind, port);
+        return Log("DeactivateService");
     }
 
     // Puts another component's step into the same log, so that one order

@@ -18,11 +18,6 @@ protected:
         info.SetFirmwareVersionText(u"4135");
     }
     FakeListView& List() { return view.ListView(IDC_HARDWARE_LIST); }
-    std::vector<std::u16string> Values() {
-        std::vector<std::u16string> values;
-        for (int row = 0; row < List().ItemCount(); ++row) values.push_back(List().Cell(row, 1));
-        return values;
-    }
 };
 
 TEST_F(HardwarePageTest, ShowsTheRecordsFactsOnlyWhileTheStackIsThereAndTheRadioOn) {
@@ -42,10 +37,10 @@ TEST_F(HardwarePageTest, ShowsTheRecordsFactsOnlyWhileTheStackIsThereAndTheRadio
     for (const auto& c : cases) {
         info.SetStackAvailable(c.available);
         info.SetRadioOn(c.radio);
-        view.Control(IDC_HARDWARE_STATUS).text = u"stale";
+        Control(IDC_HARDWARE_STATUS).text = u"stale";
         EXPECT_TRUE(page.OnCommand(view, IDC_HARDWARE_REFRESH));
-        EXPECT_EQ(Values(), c.values) << c.available << c.radio;
-        EXPECT_EQ(view.Control(IDC_HARDWARE_STATUS).text, c.status);
+        EXPECT_EQ(List().Column(1), c.values) << c.available << c.radio;
+        EXPECT_EQ(Control(IDC_HARDWARE_STATUS).text, c.status);
     }
     info.LocalDeviceInfo().btVersion = 7;  // any version after 4.0
     page.OnCommand(view, IDC_HARDWARE_REFRESH);
@@ -57,44 +52,39 @@ TEST_F(HardwarePageTest, ShowsTheRecordsFactsOnlyWhileTheStackIsThereAndTheRadio
 
 class ServicesPageTest : public PageTest<CDeviceBthServices> {
 protected:
-    void SetUp() override {
-        info.SetStackAvailable(true);
-        info.SetRadioOn(1);
-    }
     FakeListView& List() { return view.ListView(IDC_SERVICES_LIST); }
-    std::u16string Name() { return view.Control(IDC_SERVICES_DEVICE_NAME).text; }
 };
 
-TEST_F(ServicesPageTest, ListsTheFifteenServicesAndTheStacksName) {
+// The fifteen services with the stack there, else one row that says it is
+// not; the stack's name is asked afresh, and only with the stack there and
+// the radio on.
+TEST_F(ServicesPageTest, ListsTheFifteenServicesAndTheStacksNameElseTheUnavailableTexts) {
     stack.friendlyName = "Caf\xC3\xA9" + std::string(252, 'n') + "\xE2\x82\xAC";  // all 260 bytes, no zero
-    page.OnInitDialog(view);
-    EXPECT_EQ(List().ItemCount(), 15);
-    EXPECT_EQ(Name(), u"Caf\u00E9" + std::u16string(252, u'n') + u"\u20AC") << "asked afresh, ended by the field";
-    EXPECT_EQ(stack.calls, std::vector<std::string>{"GetDeviceFriendlyName"});
-}
-
-TEST_F(ServicesPageTest, WithoutTheStackOrItsNameTheUnavailableTextsShow) {
+    const std::u16string unavailable = TextOf(IDS_DEVICE_NAME_UNAVAILABLE);
     const struct {
         const char* what;
         bool available;
         int radio;
         std::int32_t nameResult;
         int rows;
+        std::u16string name;
     } cases[] = {
-        {"radio off", true, 0, 0, 15},
-        {"name refused", true, 1, -1, 15},
-        {"no stack", false, 1, 0, 1},
+        {"stack and radio", true, 1, 0, 15, u"Caf\u00E9" + std::u16string(252, u'n') + u"\u20AC"},  // ended by the field
+        {"radio off", true, 0, 0, 15, unavailable},
+        {"name refused", true, 1, -1, 15, unavailable},
+        {"no stack", false, 1, 0, 1, unavailable},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         info.SetStackAvailable(c.available);
         info.SetRadioOn(c.radio);
         stack.results["GetDeviceFriendlyName"] = c.nameResult;
+        stack.calls.clear();
         page.OnInitDialog(view);
         EXPECT_EQ(List().ItemCount(), c.rows) << "the list is built anew";
-        EXPECT_EQ(Name(), TextOf(IDS_DEVICE_NAME_UNAVAILABLE));
-        EXPECT_EQ(stack.Called("GetDeviceFriendlyName"), c.nameResult != 0) << "asked only with stack and radio";
-        stack.calls.clear();
+        EXPECT_EQ(Control(IDC_SERVICES_DEVICE_NAME).text, c.name);
+        EXPECT_EQ(stack.calls, c.available && c.radio ? std::vector<std::string>{"GetDeviceFriendlyName"}
+                                                      : std::vector<std::string>());
     }
     EXPECT_EQ(List().Cell(0, 0), TextOf(IDS_NOT_AVAILABLE));
     EXPECT_EQ(List().Cell(0, 1), TextOf(IDS_NOT_AVAILABLE));
@@ -116,9 +106,9 @@ TEST_F(AudioVideoPageTest, IsAddedOnlyWhenTheMachineSaysExactlyOne) {
 TEST_F(AudioVideoPageTest, ApplyStoresAndSendsTheBoxEveryTime) {
     info.SetContentProtectionOn(true);
     page.OnInitDialog(view);
-    EXPECT_TRUE(view.Control(IDC_CONTENT_PROTECTION).checked);
+    EXPECT_TRUE(Control(IDC_CONTENT_PROTECTION).checked);
     EXPECT_TRUE(page.OnApply(view));
-    view.Control(IDC_CONTENT_PROTECTION).checked = false;
+    Control(IDC_CONTENT_PROTECTION).checked = false;
     stack.results["SetScmstValue"] = -1;
     EXPECT_TRUE(page.OnApply(view));
     EXPECT_EQ(stack.scmstSent, (std::vector<bool>{true, false}));
