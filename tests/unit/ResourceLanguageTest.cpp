@@ -44,9 +44,7 @@ TEST_F(ResourceLanguageTest, CandidatesAndTheirFormsAreTriedInOrderUntilALibrary
     platform.systemDefault = 0x0409;
     platform.installed = {Library(u"en-US")};
     EXPECT_EQ(Select(), (std::vector<LangId>{0x0C07, 0x0007, 0x0407, 0x0413, 0x0013, 0x000C, 0x040C, 0x0409}));
-    EXPECT_EQ(current, 0x0409);
-    EXPECT_EQ(library, Library(u"en-US"));
-    EXPECT_TRUE(libraryIsCurrent);
+    EXPECT_EQ(std::tuple(current, library, libraryIsCurrent), std::tuple(0x0409, Library(u"en-US"), true));
 
     platform.userUi = 0x0C0C;  // a regional form finds its default form's library
     platform.installed = {Library(u"fr-FR")};
@@ -99,8 +97,7 @@ TEST_F(ResourceLanguageTest, TheLibraryIsNamedAfterTheAppletElseTheHostLanguageO
         platform.appletPath = Text260(applet);
         Select();
     }
-    EXPECT_EQ(current, 0x0409);
-    EXPECT_EQ(library, u"");
+    EXPECT_EQ(std::tuple(current, library), std::tuple(0x0409, u""));
     platform.appletPath.reset();
     platform.hostTranslation = 0x0416;
     Select();

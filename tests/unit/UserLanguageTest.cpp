@@ -31,8 +31,11 @@ protected:
     void PutTag(std::u16string_view tag) { Put(reg::kSz, SzBytes(tag)); }
 };
 
-TEST_F(UserLanguageTest, TerminatedTextsAreTakenLiterallyAndAnythingElseGivesEnglish) {
+// Message boxes read right to left for Arabic and Hebrew tags, as far as
+// their 15 units hold the tag.
+TEST_F(UserLanguageTest, TerminatedTextsAreTakenLiterallyElseEnglishAndMessageBoxesFollowTheTag) {
     EXPECT_EQ(Tag(), u"en-US") << "no key";
+    EXPECT_EQ(MessageBoxFlagsForUserLanguage(registry, kIconError), kIconError) << "no tag: en-US";
     registry.PutKey(kUser, sys::kLanguageKey);
     EXPECT_EQ(Tag(), u"en-US") << "no value";
     EXPECT_EQ(registry.KeyRequests().back().access, reg::kRead);
@@ -41,23 +44,34 @@ TEST_F(UserLanguageTest, TerminatedTextsAreTakenLiterallyAndAnythingElseGivesEng
         std::uint32_t type;
         std::string bytes;
         std::u16string tag;
+        bool rightToLeft;
     } cases[] = {
-        {reg::kSz, SzBytes(u"he-IL"), u"he-IL"},
-        {reg::kExpandSz, SzBytes(u"%LANG%"), u"%LANG%"},
-        {reg::kSz, SzBytes(u""), u""},
-        {reg::kSz, Utf16Bytes(std::u16string(u"ab\0cd\0", 6)), u"ab"},
-        {reg::kSz, SzBytes(std::u16string(29, u'x')), std::u16string(29, u'x')},  // 60 bytes: the most read
-        {reg::kSz, "", u"en-US"},
-        {reg::kSz, SzBytes(u"de-DE") + "x", u"en-US"},            // odd size
-        {reg::kSz, Utf16Bytes(u"de-DE"), u"en-US"},               // no terminator
-        {reg::kSz, SzBytes(std::u16string(30, u'x')), u"en-US"},  // 62 bytes
-        {reg::kBinary, SzBytes(u"de-DE"), u"en-US"},
-        {7, SzBytes(u"de-DE") + std::string(2, '\0'), u"en-US"},  // REG_MULTI_SZ
-        {reg::kDword, std::string("\x07\x04\0\0", 4), u"en-US"},
+        {reg::kSz, SzBytes(u"he-IL"), u"he-IL", true},
+        {reg::kSz, SzBytes(u"ar-SA"), u"ar-SA", true},
+        {reg::kSz, SzBytes(u"x-he-IL-y"), u"x-he-IL-y", true},
+        {reg::kSz, SzBytes(u"en-US"), u"en-US", false},
+        {reg::kSz, SzBytes(u"HE-IL"), u"HE-IL", false},
+        {reg::kSz, SzBytes(u"ar-EG"), u"ar-EG", false},
+        {reg::kSz, SzBytes(u"he-IL-x-private"), u"he-IL-x-private", false},  // 15 characters: en-US in 15 units
+        {reg::kExpandSz, SzBytes(u"%LANG%"), u"%LANG%", false},
+        {reg::kSz, SzBytes(u""), u"", false},
+        {reg::kSz, Utf16Bytes(std::u16string(u"ab\0cd\0", 6)), u"ab", false},
+        {reg::kSz, SzBytes(std::u16string(29, u'x')), std::u16string(29, u'x'), false},  // 60 bytes: the most read
+        {reg::kSz, "", u"en-US", false},
+        {reg::kSz, SzBytes(u"de-DE") + "x", u"en-US", false},            // odd size
+        {reg::kSz, Utf16Bytes(u"de-DE"), u"en-US", false},               // no terminator
+        {reg::kSz, SzBytes(std::u16string(30, u'x')), u"en-US", false},  // 62 bytes
+        {reg::kBinary, SzBytes(u"de-DE"), u"en-US", false},
+        {7, SzBytes(u"de-DE") + std::string(2, '\0'), u"en-US", false},  // REG_MULTI_SZ
+        {reg::kDword, std::string("\x07\x04\0\0", 4), u"en-US", false},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "type " << c.type << ", " << c.bytes.size() << " bytes, tag "
+                                        << std::string(c.tag.begin(), c.tag.end()));
         Put(c.type, c.bytes);
-        EXPECT_EQ(Tag(), c.tag) << "type " << c.type << ", " << c.bytes.size() << " bytes";
+        EXPECT_EQ(Tag(), c.tag);
+        EXPECT_EQ(MessageBoxFlagsForUserLanguage(registry, kIconError),
+                  c.rightToLeft ? (kIconError | 0x00180000u) : kIconError);
     }
 
     // A tag that does not fit whole is not cut into a tag nobody configured:
@@ -69,23 +83,6 @@ TEST_F(UserLanguageTest, TerminatedTextsAreTakenLiterallyAndAnythingElseGivesEng
     char16_t untouched = u'#';
     GetDefaultUserLang(registry, &untouched, 0);
     EXPECT_EQ(untouched, u'#') << "no room: nothing written";
-}
-
-TEST_F(UserLanguageTest, MessageBoxesAreRightToLeftForArabicAndHebrewTags) {
-    EXPECT_EQ(MessageBoxFlagsForUserLanguage(registry, kIconError), kIconError) << "no tag: en-US";
-    const struct {
-        std::u16string tag;
-        bool rightToLeft;
-    } cases[] = {
-        {u"he-IL", true}, {u"ar-SA", true}, {u"x-he-IL-y", true}, {u"en-US", false}, {u"HE-IL", false},
-        {u"ar-EG", false}, {u"he-IL-x-private", false},  // 15 characters do not fit into 15 units: en-US
-    };
-    for (const auto& c : cases) {
-        PutTag(c.tag);
-        EXPECT_EQ(MessageBoxFlagsForUserLanguage(registry, kIconError),
-                  c.rightToLeft ? (kIconError | 0x00180000u) : kIconError)
-            << std::string(c.tag.begin(), c.tag.end());
-    }
 }
 
 constexpr char16_t kFolderFormat[] = u"%s\\HelpFiles\\";
