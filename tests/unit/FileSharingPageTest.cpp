@@ -147,50 +147,44 @@ TEST_F(FileSharingPageTest, ApplyHandsChangesToTheServersAndStoresTheSettings) {
 // what was and was not written.  The exchange box always keeps the saved
 // folder, and nothing of the folder or the servers' switch is stored.
 TEST_F(FileSharingPageTest, ApplyFailuresShowWhyAndKeepWhatTheyMust) {
+    // The user switches sharing over from what the record says, and the servers refuse.
     auto toggleSharing = [this](bool on, const char* failing) {
+        info.SetObexServersDisabled(on);
         Control(IDC_SHARING_ENABLED).checked = on;
         page.OnCommand(view, IDC_SHARING_ENABLED);
         stack.results[failing] = -1;
     };
     const struct {
         const char* what;
+        std::optional<std::u16string> exchange, imaging;  // what the user typed into the boxes
         std::function<void()> arrange;
         unsigned message;  // 0: none
         bool result, passwordWritten, boxSelected;
     } cases[] = {
-        {"no user key", [this] { registry = MemoryRegistry(); }, IDS_SAVE_SHARING_FAILED, true, false, false},
-        {"exchange folder is a file", [this] { Control(IDC_EXCHANGE_FOLDER).text = u"C:\\File.txt"; },
-         IDS_PATH_IS_FILE, false, false, false},
-        {"exchange folder emptied", [this] { Control(IDC_EXCHANGE_FOLDER).text = u""; }, IDS_INVALID_FOLDER_PATH,
-         false, false, true},
-        {"a typed exchange folder that does not exist", [this] { Control(IDC_EXCHANGE_FOLDER).text = u"C:\\Gone"; },
-         0, false, false, false},
-        {"the saved exchange folder has gone", [this] { files.folders.erase(u"C:\\Share"); }, IDS_INVALID_FOLDER_PATH,
-         false, false, true},
-        {"imaging folder is a file", [this] { Control(IDC_IMAGING_FOLDER).text = u"C:\\File.txt"; }, IDS_PATH_IS_FILE,
-         false, false, false},
-        {"exchange folder relative", [this] { Control(IDC_EXCHANGE_FOLDER).text = u"Share"; },
-         IDS_INVALID_FOLDER_PATH, false, false, false},
-        {"exchange folder cannot be written", [this] { Control(IDC_EXCHANGE_FOLDER).text = u"C:\\Locked"; },
-         IDS_FOLDER_NOT_WRITABLE, false, false, false},
-        {"imaging folder cannot be written", [this] { Control(IDC_IMAGING_FOLDER).text = u"C:\\Locked"; },
-         IDS_FOLDER_NOT_WRITABLE, false, false, false},
-        {"server refuses the folder", [this] {
-             Control(IDC_EXCHANGE_FOLDER).text = u"C:\\New";
-             stack.results["SetFtpServerRootFolder"] = 1;
-         }, IDS_SAVE_SHARING_FAILED, true, true, false},
-        {"activation fails", [&] {
-             info.SetObexServersDisabled(1);
-             toggleSharing(true, "ObexServersActivate");
-         }, IDS_ACTIVATE_FAILED, true, true, false},
-        {"deactivation fails: sharing stays on", [&] { toggleSharing(false, "ObexServersDeActivate"); },
+        {"no user key", {}, {}, [this] { registry = MemoryRegistry(); }, IDS_SAVE_SHARING_FAILED, true, false, false},
+        {"exchange folder is a file", u"C:\\File.txt", {}, {}, IDS_PATH_IS_FILE, false, false, false},
+        {"exchange folder emptied", u"", {}, {}, IDS_INVALID_FOLDER_PATH, false, false, true},
+        {"a typed exchange folder that does not exist", u"C:\\Gone", {}, {}, 0, false, false, false},
+        {"the saved exchange folder has gone", {}, {}, [this] { files.folders.erase(u"C:\\Share"); },
+         IDS_INVALID_FOLDER_PATH, false, false, true},
+        {"imaging folder is a file", {}, u"C:\\File.txt", {}, IDS_PATH_IS_FILE, false, false, false},
+        {"exchange folder relative", u"Share", {}, {}, IDS_INVALID_FOLDER_PATH, false, false, false},
+        {"exchange folder cannot be written", u"C:\\Locked", {}, {}, IDS_FOLDER_NOT_WRITABLE, false, false, false},
+        {"imaging folder cannot be written", {}, u"C:\\Locked", {}, IDS_FOLDER_NOT_WRITABLE, false, false, false},
+        {"server refuses the folder", u"C:\\New", {}, [this] { stack.results["SetFtpServerRootFolder"] = 1; },
+         IDS_SAVE_SHARING_FAILED, true, true, false},
+        {"activation fails", {}, {}, [&] { toggleSharing(true, "ObexServersActivate"); },
+         IDS_ACTIVATE_FAILED, true, true, false},
+        {"deactivation fails: sharing stays on", {}, {}, [&] { toggleSharing(false, "ObexServersDeActivate"); },
          IDS_DEACTIVATE_FAILED, true, true, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Fresh();
         Open();
-        c.arrange();
+        if (c.exchange) Control(IDC_EXCHANGE_FOLDER).text = *c.exchange;
+        if (c.imaging) Control(IDC_IMAGING_FOLDER).text = *c.imaging;
+        if (c.arrange) c.arrange();
         EXPECT_EQ(page.OnApply(view), c.result);
         EXPECT_EQ(Messages(), c.message ? std::vector{TextOf(c.message)} : std::vector<std::u16string>());
         EXPECT_EQ(std::tuple(Control(IDC_EXCHANGE_FOLDER).text, Control(IDC_EXCHANGE_FOLDER).focused),
