@@ -18,7 +18,13 @@ protected:
         return ReadTransferPassword(key);
     }
     std::optional<std::string> Stored(const char16_t* name) { return registry.Bytes(kUser, kKey, name); }
-    FileSharingValues Resolve() { return ResolveFileSharingAtStartup(registry); }
+    // What start-up resolves: the two switches, the servers switch, the
+    // password and the exchange folder.
+    auto Resolve() {
+        const FileSharingValues v = ResolveFileSharingAtStartup(registry);
+        return std::tuple(v.openArrivedImage, v.transferPasswordRequired, v.obexServersDisabled, v.transferPassword,
+                          v.exchangeFolder);
+    }
 };
 
 // Read alone, the user key gives everything; once a machine key exists, it
@@ -29,49 +35,36 @@ TEST_F(FileSharingSettingsTest, UserKeyGivesSwitchesAndPasswordMachineKeyGivesFo
     registry.PutString(kUser, kKey, sys::kOpenArrivedImage, u"1");  // not a REG_DWORD
     registry.PutDword(kUser, kKey, sys::kTPasswordRequired, 7);
     PutPassword(kUser, "mine");
-    FileSharingValues values = Resolve();
-    EXPECT_EQ(values.exchangeFolder, u"%USERPROFILE%\\In");
-    EXPECT_TRUE(values.obexServersDisabled);
-    EXPECT_FALSE(values.openArrivedImage);
-    EXPECT_TRUE(values.transferPasswordRequired);
+    EXPECT_EQ(Resolve(), std::tuple(false, true, true, u"mine", u"%USERPROFILE%\\In"));
 
     registry.PutDword(kUser, kKey, sys::kOpenArrivedImage, 1);
     registry.PutDword(kMachine, kKey, sys::kOpenArrivedImage, 0);
     PutPassword(kMachine, "machine");
-    values = Resolve();
-    EXPECT_TRUE(values.openArrivedImage);
-    EXPECT_EQ(values.transferPassword, u"mine");
-    EXPECT_EQ(values.exchangeFolder, u"");
-    EXPECT_FALSE(values.obexServersDisabled);
+    EXPECT_EQ(Resolve(), std::tuple(true, true, false, u"mine", u""));
     EXPECT_FALSE(Stored(sys::kImagePath)) << "nothing written";
 
     // A folder is read whole, however long, also with an odd byte and no terminator.
     const std::u16string longPath = u"E:\\" + std::u16string(600, u'd');
     registry.PutValue(kMachine, kKey, sys::kFtspath, reg::kSz, Utf16Bytes(longPath) + "y");
-    EXPECT_EQ(Resolve().exchangeFolder, longPath);
+    EXPECT_EQ(Resolve(), std::tuple(true, true, false, u"mine", longPath));
 }
 
 TEST_F(FileSharingSettingsTest, AMissingUserKeyIsSeededFromTheMachineKey) {
     registry.PutDword(kMachine, kKey, sys::kOpenArrivedImage, 1);
     registry.PutDword(kMachine, kKey, sys::kTPasswordRequired, 1);
     PutPassword(kMachine, "secret");
-
-    FileSharingValues values = Resolve();
-    EXPECT_TRUE(values.openArrivedImage && values.transferPasswordRequired);
-    EXPECT_EQ(values.transferPassword, u"secret") << "not the new user's default";
+    EXPECT_EQ(Resolve(), std::tuple(true, true, false, u"secret", u"")) << "not the new user's default password";
     EXPECT_EQ(Stored(sys::kFtspath), SzBytes(u""));
     EXPECT_EQ(Stored(sys::kImagePath), SzBytes(u""));
     EXPECT_EQ(Stored(sys::kOpenArrivedImage), DwordBytes(1));
     EXPECT_EQ(Stored(sys::kTPasswordRequired), DwordBytes(1));
-    EXPECT_EQ(registry.GetValue(kUser, kKey, sys::kTPassword)->type, reg::kBinary);
-    EXPECT_EQ(Stored(sys::kTPassword), "QZX");
-    EXPECT_EQ(Resolve().transferPassword, u"QZX") << "the next start";
+    EXPECT_EQ(registry.GetValue(kUser, kKey, sys::kTPassword), (MemoryRegistry::Value{reg::kBinary, "QZX"}));
+    EXPECT_EQ(Resolve(), std::tuple(true, true, false, u"QZX", u"")) << "the next start";
 }
 
 // A restricted user may only read the machine key, so nothing else is asked of it.
 TEST_F(FileSharingSettingsTest, FirstStartWithNoKeysCreatesTheUserKeyAndOnlyReadsTheMachineKey) {
-    FileSharingValues values = Resolve();
-    EXPECT_FALSE(values.openArrivedImage || values.transferPasswordRequired);
+    EXPECT_EQ(Resolve(), std::tuple(false, false, false, u"", u""));
     EXPECT_EQ(Stored(sys::kTPasswordRequired), DwordBytes(0));
     for (const auto& request : registry.KeyRequests())
         EXPECT_TRUE(request.root == kUser || (request.access == reg::kRead && !request.create));
@@ -79,7 +72,8 @@ TEST_F(FileSharingSettingsTest, FirstStartWithNoKeysCreatesTheUserKeyAndOnlyRead
     registry = MemoryRegistry();
     registry.Refuse(kUser, kKey, MemoryRegistry::Refusal::Create);
     registry.PutDword(kMachine, kKey, sys::kTPasswordRequired, 1);
-    EXPECT_TRUE(Resolve().transferPasswordRequired) << "a user key that cannot be made leaves the machine's";
+    // A user key that cannot be made leaves the machine's values.
+    EXPECT_EQ(Resolve(), std::tuple(false, true, false, u"", u""));
 }
 
 TEST_F(FileSharingSettingsTest, PasswordsAreCutInsideTheirBufferAndNeverSplitACharacter) {
