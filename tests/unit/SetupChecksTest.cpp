@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "applet/SetupChecks.h"
 
@@ -83,10 +84,8 @@ TEST(SetupChecks, AnInstallNeedsTheStackOrAStandInAndTheItemsName) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         FakeSetupMachine machine;
-        machine.files = c.files;
-        machine.standIns = c.standIns;
-        machine.asPackaged = c.asPackaged;
-        machine.item = c.item;
+        std::tie(machine.files, machine.standIns, machine.asPackaged, machine.item) =
+            std::tie(c.files, c.standIns, c.asPackaged, c.item);
         SetupDecision decision = DecideSetup(machine, {c.removing, c.standInsWanted, u"Bluetooth Settings", kApplet});
         EXPECT_EQ(Properties(decision.properties.begin(), decision.properties.end()), c.properties);
         EXPECT_EQ(decision.refusal.has_value(), !c.refusalSays.empty());
