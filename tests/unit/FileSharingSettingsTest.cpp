@@ -12,11 +12,6 @@ protected:
     void PutPassword(RegistryRoot root, std::string_view bytes) {
         registry.PutValue(root, kKey, sys::kTPassword, reg::kBinary, bytes);
     }
-    std::optional<std::u16string> ReadBackPassword() {
-        RegKey key(registry);
-        EXPECT_TRUE(key.Open(kUser, kKey, reg::kRead));
-        return ReadTransferPassword(key);
-    }
     std::optional<std::string> Stored(const char16_t* name) { return registry.Bytes(kUser, kKey, name); }
     // What start-up resolves: the two switches, the servers switch, the
     // password and the exchange folder.
@@ -87,9 +82,12 @@ TEST_F(FileSharingSettingsTest, PasswordsAreCutInsideTheirBufferAndNeverSplitACh
         {"p\xFFw", u"p\uFFFDw"},
         {"", std::nullopt},
     };
+    registry.PutKey(kUser, kKey);
+    RegKey reader(registry);
+    ASSERT_TRUE(reader.Open(kUser, kKey, reg::kRead));
     for (const auto& c : cases) {
         PutPassword(kUser, c.stored);
-        EXPECT_EQ(ReadBackPassword(), c.read) << c.stored.size();
+        EXPECT_EQ(ReadTransferPassword(reader), c.read) << c.stored.size();
     }
 
     RegKey key(registry);
