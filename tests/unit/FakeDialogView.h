@@ -95,8 +95,7 @@ struct ShownMessage {
     bool operator==(const ShownMessage&) const = default;
 };
 
-class FakeDialogView final : public IDialogView {
-public:
+struct FakeDialogView final : IDialogView {
     std::map<int, FakeControl> controls;
     std::map<int, FakeListView> lists;
     FakeFolderShell folderShell;
@@ -116,8 +115,7 @@ public:
     }
 };
 
-class FakeShell final : public IShell {
-public:
+struct FakeShell final : IShell {
     std::vector<std::pair<std::u16string, std::u16string>> helpOpened;  // topic, format
 
     void OpenHelpTopic(const char16_t* topic, const char16_t* folderFormat) override {
