@@ -31,41 +31,37 @@ std::vector<std::uint8_t> PortBytes(std::initializer_list<_SPP_PORT_INFO> ports)
     return bytes;
 }
 
-TEST(PortRecords, ReadOnlyTheWholeRecordsThatTheBytesHold) {
+// Only the whole records that the bytes hold are read, whatever the count
+// says; names are UTF-8, ended by their zero or cut inside their buffer.
+TEST(PortRecords, ReadOnlyTheWholeRecordsThatTheBytesHoldAndTheirNamesAsUtf8) {
     const auto two = PortBytes({Port(0x0A1B2B3C4D5E, 5, kSppPortOutgoing, "Phone"),
                                 Port(0x0C0D66778899, 6, kSppPortIncoming, "Scanner")});
-    const std::vector<std::uint8_t> full(kSppPortArrayBytes, 0);
+    auto one = [](const std::string& field) { return PortBytes({Port(1, 3, kSppPortOutgoing, field)}); };
+    using Names = std::vector<std::u16string>;
     const struct {
         const char* what;
         std::uint32_t count;
         std::vector<std::uint8_t> bytes;
-        std::size_t records;
+        Names names;
     } cases[] = {
-        {"as announced", 2, two, 2},
-        {"fewer than the bytes hold", 1, two, 1},
-        {"more than the bytes hold", 5, two, 2},
-        {"a huge count", 0xFFFFFFFF, full, 10},
-        {"a cut record", 2, std::vector<std::uint8_t>(two.begin(), two.end() - 1), 1},
-        {"less than one record", 1, std::vector<std::uint8_t>(two.begin(), two.begin() + 279), 0},
-        {"nothing", 3, {}, 0},
-    };
-    for (const auto& c : cases) EXPECT_EQ(ParsePortRecords(c.count, c.bytes).size(), c.records) << c.what;
-}
-
-TEST(PortRecords, NamesAreUtf8EndedByTheirZeroOrCutInsideTheirBuffer) {
-    const struct {
-        std::string field;
-        std::u16string name;
-    } cases[] = {
-        {"Caf\xC3\xA9 \xE2\x82\xAC", u"Caf\u00E9 \u20AC"},
-        {std::string("ab\0cd", 5), u"ab"},
-        {std::string(260, 'x'), std::u16string(259, u'x')},  // no zero byte in the field
-        {std::string(257, 'x') + "\xE2\x82\xAC", std::u16string(257, u'x') + u"\u20AC"},
+        {"as announced", 2, two, {u"Phone", u"Scanner"}},
+        {"fewer than the bytes hold", 1, two, {u"Phone"}},
+        {"more than the bytes hold", 5, two, {u"Phone", u"Scanner"}},
+        {"a huge count", 0xFFFFFFFF, std::vector<std::uint8_t>(kSppPortArrayBytes, 0), Names(10)},
+        {"a cut record", 2, std::vector<std::uint8_t>(two.begin(), two.end() - 1), {u"Phone"}},
+        {"less than one record", 1, std::vector<std::uint8_t>(two.begin(), two.begin() + 279), {}},
+        {"nothing", 3, {}, {}},
+        {"UTF-8", 1, one("Caf\xC3\xA9 \xE2\x82\xAC"), {u"Caf\u00E9 \u20AC"}},
+        {"ended by its zero", 1, one(std::string("ab\0cd", 5)), {u"ab"}},
+        {"no zero byte in the field", 1, one(std::string(260, 'x')), {std::u16string(259, u'x')}},
+        {"a whole character at the end", 1, one(std::string(257, 'x') + "\xE2\x82\xAC"),
+         {std::u16string(257, u'x') + u"\u20AC"}},
     };
     for (const auto& c : cases) {
-        auto records = ParsePortRecords(1, PortBytes({Port(1, 3, kSppPortOutgoing, c.field)}));
-        ASSERT_EQ(records.size(), 1u);
-        EXPECT_EQ(records[0].remoteName.view(), c.name);
+        Names names;
+        for (const SerialPortRecord& record : ParsePortRecords(c.count, c.bytes))
+            names.emplace_back(record.remoteName.view());
+        EXPECT_EQ(names, c.names) << c.what;
     }
 }
 
