@@ -53,7 +53,8 @@ TEST_F(FileSharingSettingsTest, AMissingUserKeyIsSeededFromTheMachineKey) {
     EXPECT_EQ(Stored(sys::kImagePath), SzBytes(u""));
     EXPECT_EQ(Stored(sys::kOpenArrivedImage), DwordBytes(1));
     EXPECT_EQ(Stored(sys::kTPasswordRequired), DwordBytes(1));
-    EXPECT_EQ(registry.GetValue(kUser, kKey, sys::kTPassword), (MemoryRegistry::Value{reg::kBinary, "QZX"}));
+    EXPECT_EQ(registry.GetValue(kUser, kKey, sys::kTPassword)->type, reg::kBinary);
+    EXPECT_EQ(Stored(sys::kTPassword), "QZX");
     EXPECT_EQ(Resolve(), std::tuple(true, true, false, u"QZX", u"")) << "the next start";
 }
 

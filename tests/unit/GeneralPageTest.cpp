@@ -95,7 +95,8 @@ TEST_F(GeneralPageTest, ApplySendsAndStoresWhatTheControlsSay) {
         Control(IDC_PROXIMITY_PAIRING).checked = false;
         EXPECT_TRUE(page.OnApply(view));
         EXPECT_EQ(stack.calls, c.calls);
-        EXPECT_EQ(std::tuple(Utf8ToUtf16(stack.nameSent), info.GetLocalDeviceName().view(), info.GetRadioOn()),
+        EXPECT_EQ(std::tuple(Utf8ToUtf16(stack.nameSent), std::u16string(info.GetLocalDeviceName().view()),
+                             info.GetRadioOn()),
                   std::tuple(c.sent, c.sent, c.radio ? 1 : 0));
         EXPECT_EQ(registry.Bytes(kUser, sys::kUserNotificationsKey, sys::kLocalDeviceName),
                   c.stored ? std::optional(SzBytes(c.sent)) : std::nullopt);

@@ -15,7 +15,8 @@ protected:
     // What the record keeps of the stack: availability, the three states, the name and the firmware.
     auto Record() {
         return std::tuple(info.IsStackAvailable(), info.GetRadioOn(), info.GetDiscoverable(), info.GetConnectable(),
-                          info.GetLocalDeviceName().view(), info.GetFirmwareVersionText().view());
+                          std::u16string(info.GetLocalDeviceName().view()),
+                          std::u16string(info.GetFirmwareVersionText().view()));
     }
 
     FakeStack stack;
