@@ -187,8 +187,9 @@ TEST_F(FileSharingPageTest, ApplyFailuresShowWhyAndKeepWhatTheyMust) {
         if (c.arrange) c.arrange();
         EXPECT_EQ(page.OnApply(view), c.result);
         EXPECT_EQ(Messages(), c.message ? std::vector{TextOf(c.message)} : std::vector<std::u16string>());
-        EXPECT_EQ(std::tuple(Control(IDC_EXCHANGE_FOLDER).text, Control(IDC_EXCHANGE_FOLDER).focused),
-                  std::tuple(u"C:\\Share", c.boxSelected ? 1 : 0));
+        EXPECT_EQ(std::tuple(Control(IDC_EXCHANGE_FOLDER).text, std::u16string(info.GetExchangeFolderPath().view()),
+                             Control(IDC_EXCHANGE_FOLDER).focused),
+                  std::tuple(u"C:\\Share", u"C:\\Share", c.boxSelected ? 1 : 0));
         EXPECT_EQ(UserValue(sys::kTPassword).has_value(), c.passwordWritten);
         EXPECT_FALSE(UserValue(sys::kFtspath) || UserValue(sys::kDisableObexServers));
         EXPECT_EQ(info.GetObexServersDisabled(), c.what == std::string("activation fails") ? 1u : 0u);

@@ -96,8 +96,8 @@ TEST_F(GeneralPageTest, ApplySendsAndStoresWhatTheControlsSay) {
         EXPECT_TRUE(page.OnApply(view));
         EXPECT_EQ(stack.calls, c.calls);
         EXPECT_EQ(std::tuple(Utf8ToUtf16(stack.nameSent), std::u16string(info.GetLocalDeviceName().view()),
-                             info.GetRadioOn()),
-                  std::tuple(c.sent, c.sent, c.radio ? 1 : 0));
+                             info.GetRadioOn(), info.IsStackAvailable()),
+                  std::tuple(c.sent, c.sent, c.radio ? 1 : 0, true));
         EXPECT_EQ(registry.Bytes(kUser, sys::kUserNotificationsKey, sys::kLocalDeviceName),
                   c.stored ? std::optional(SzBytes(c.sent)) : std::nullopt);
         EXPECT_EQ(std::pair(stack.highSpeedSent, stack.proximitySent), std::pair(std::vector{true}, std::vector{0}));
@@ -151,7 +151,8 @@ TEST_F(GeneralPageTest, EachStackFailureIsShownAndEndsTheApply) {
         stack.results[c.failing] = -1;
         EXPECT_TRUE(page.OnApply(view));
         ExpectOnlyMessage(c.owner, c.text, IDS_CONFIG_ERROR_CAPTION, kMessageError);
-        EXPECT_EQ(info.GetRadioOn() + info.GetDiscoverable() + info.GetConnectable(), 3) << "a refused toggle stores nothing";
+        EXPECT_EQ(std::tuple(info.GetRadioOn(), info.GetDiscoverable(), info.GetConnectable(), info.IsStackAvailable()),
+                  std::tuple(1, 1, 1, true)) << "a refused toggle stores nothing";
         EXPECT_FALSE(stack.Called("SetHighSpeedStatus")) << "later steps are skipped";
         EXPECT_FALSE(HighSpeedStored());
     }
@@ -189,9 +190,10 @@ TEST_F(GeneralPageTest, RestoreDefaultReadsEachMachineValueAsItsTypeRuleSays) {
         const bool nameRestored = std::u16string_view(c.key) == sys::kMachineNotificationsKey;
         EXPECT_EQ(std::tuple(Control(c.control).checked, view.changed, Control(IDC_DEVICE_NAME).text),
                   std::tuple(c.after, 1, nameRestored ? u"WORKSTATION" : u"Desk PC"));
+        EXPECT_EQ(std::tuple(info.GetRadioOn(), std::u16string(info.GetLocalDeviceName().view())),
+                  std::tuple(1, u"Desk PC")) << "the record changes only on apply";
     }
     EXPECT_EQ(stack.proximitySent, std::vector<std::int32_t>{7}) << "the raw value, at once";
-    EXPECT_EQ(info.GetRadioOn(), 1) << "the record changes only on apply";
 
     // Without machine keys no control changes, but the sheet is marked.
     Fresh();
