@@ -13,13 +13,10 @@
 #include "pages/PageServices.h"
 
 struct FakeControl final : IControlView {
-    bool checked = false;
+    bool checked = false, enabled = true, shown = true, pathBox = false;
     std::u16string text;
-    bool enabled = true;
-    bool shown = true;
     unsigned limit = 0;
     int focused = 0;
-    bool pathBox = false;
 
     bool IsChecked() const override { return checked; }
     void SetChecked(bool on) override { checked = on; }
@@ -89,8 +86,7 @@ struct FakeFolderShell final : IFolderShell {
 
 struct ShownMessage {
     MessageOwner owner;
-    std::u16string text;
-    std::u16string caption;
+    std::u16string text, caption;
     unsigned flags;
     bool operator==(const ShownMessage&) const = default;
 };

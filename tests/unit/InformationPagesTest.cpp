@@ -86,7 +86,9 @@ TEST_F(ServicesPageTest, ListsTheFifteenServicesAndTheStacksNameElseTheUnavailab
         EXPECT_EQ(Control(IDC_SERVICES_DEVICE_NAME).text, c.name);
         EXPECT_EQ(stack.calls, c.available && c.radio ? std::vector<std::string>{"GetDeviceFriendlyName"}
                                                       : std::vector<std::string>());
-        if (!c.available) EXPECT_EQ(std::tuple(List().Cell(0, 0), List().Cell(0, 1)), std::tuple(na, na));
+        if (!c.available) {
+            EXPECT_EQ(std::tuple(List().Cell(0, 0), List().Cell(0, 1)), std::tuple(na, na));
+        }
     }
 }
 

@@ -51,38 +51,33 @@ public:
     }
     long QueryValue(RegistryHandle key, const char16_t* name, std::uint32_t* type, void* data,
                     std::uint32_t* size) override {
-        Count();
         const Handle* handle = Find(key, reg::kQueryValue);
         if (!handle) return reg::kAccessDenied;
         if (data && !size) return reg::kInvalidParameter;
         auto& values = keys_[handle->key];
-        auto found = values.find(Folded(name ? name : u""));
+        auto found = values.find(Folded(name));
         if (found == values.end()) return reg::kFileNotFound;
         if (type) *type = found->second.type;
         if (!size) return reg::kSuccess;
         auto needed = static_cast<std::uint32_t>(found->second.bytes.size());
         bool fits = *size >= needed;
         *size = needed;
-        if (!data) return reg::kSuccess;
-        if (!fits) return reg::kMoreData;
-        std::memcpy(data, found->second.bytes.data(), needed);
+        if (data && !fits) return reg::kMoreData;
+        if (data) std::memcpy(data, found->second.bytes.data(), needed);
         return reg::kSuccess;
     }
     long SetValue(RegistryHandle key, const char16_t* name, std::uint32_t type, const void* data,
                   std::uint32_t size) override {
-        Count();
-        const Handle* handle = Find(key, kSetValue);
-        if (!handle || Refused(handle->key, Refusal::SetValue)) return reg::kAccessDenied;
+        const Handle* handle = Find(key, kSetValue, Refusal::SetValue);
+        if (!handle) return reg::kAccessDenied;
         if (!data && size != 0) return reg::kInvalidParameter;
-        keys_[handle->key][Folded(name ? name : u"")] =
-            Value{type, size ? std::string(static_cast<const char*>(data), size) : ""};
+        keys_[handle->key][Folded(name)] = Value{type, size ? std::string(static_cast<const char*>(data), size) : ""};
         return reg::kSuccess;
     }
     long DeleteValue(RegistryHandle key, const char16_t* name) override {
-        Count();
-        const Handle* handle = Find(key, kSetValue);
-        if (!handle || Refused(handle->key, Refusal::DeleteValue)) return reg::kAccessDenied;
-        return keys_[handle->key].erase(Folded(name ? name : u"")) ? reg::kSuccess : reg::kFileNotFound;
+        const Handle* handle = Find(key, kSetValue, Refusal::DeleteValue);
+        if (!handle) return reg::kAccessDenied;
+        return keys_[handle->key].erase(Folded(name)) ? reg::kSuccess : reg::kFileNotFound;
     }
     long DeleteTree(RegistryRoot root, const char16_t* path) override {
         Count();
@@ -155,6 +150,7 @@ private:
             if (unit >= u'A' && unit <= u'Z') unit = static_cast<char16_t>(unit - u'A' + u'a');
         return folded;
     }
+    static std::u16string Folded(const char16_t* name) { return Folded(std::u16string_view(name ? name : u"")); }
     static std::u16string KeyId(RegistryRoot root, std::u16string_view path) {
         static constexpr const char16_t* kRoots[] = {u"hkcu", u"hklm", u"hkcr"};
         std::u16string id = kRoots[static_cast<int>(root)];
@@ -178,9 +174,13 @@ private:
         return reg::kSuccess;
     }
     bool Refused(const std::u16string& id, Refusal what) const { return refused_.count({id, what}) != 0; }
-    const Handle* Find(RegistryHandle handle, std::uint32_t accessBit) const {
+    // The handle's key, when the handle has this access and the key does not
+    // refuse the operation; every call of an operation counts it.
+    const Handle* Find(RegistryHandle handle, std::uint32_t accessBit, std::optional<Refusal> refusal = {}) {
+        Count();
         auto found = handles_.find(handle);
-        return found == handles_.end() || (found->second.access & accessBit) == 0 ? nullptr : &found->second;
+        if (found == handles_.end() || (found->second.access & accessBit) == 0) return nullptr;
+        return refusal && Refused(found->second.key, *refusal) ? nullptr : &found->second;
     }
 
     std::map<std::u16string, std::map<std::u16string, Value>> keys_;

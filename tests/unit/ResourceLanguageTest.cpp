@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr char16_t kResourceLocaleKey[] = u"Control Panel\\Desktop\\ResourceLocale";
-
 std::u16string Library(std::u16string_view tag) {
     return u"C:\\Dir\\" + std::u16string(tag) + u"\\QuorvelCpl" + std::u16string(tag) + u".dll";
 }
@@ -53,35 +51,6 @@ TEST_F(ResourceLanguageTest, CandidatesAndTheirFormsAreTriedInOrderUntilALibrary
     EXPECT_EQ(platform.loadAttempts, (std::vector<std::u16string>{Library(u"fr-CA"), Library(u"fr-FR")}))
         << "the neutral form has no country and is not loaded";
     EXPECT_EQ(current, 0x040C);
-}
-
-// Without the function, 9x-family systems name their interface language in
-// ResourceLocale as hexadecimal text, and NT-family ones in ntdll's version.
-TEST_F(ResourceLanguageTest, TheSystemInterfaceLanguageHasThreeSources) {
-    platform.systemUi.reset();
-    platform.win9x = true;
-    EXPECT_TRUE(Select().empty()) << "no key";
-    const struct {
-        std::uint32_t type;
-        std::string bytes;
-        LangId expected;
-    } cases[] = {
-        {reg::kSz, SzBytes(u" 0x413 etc"), 0x0413},                 // as "%x" reads it
-        {reg::kSz, Utf16Bytes(u"0000000000000407"), 0x0407},        // 32 bytes, no terminator
-        {reg::kSz, SzBytes(u"10407"), 0},                           // beyond 16 bits, not 0x0407
-        {reg::kSz, SzBytes(std::u16string(16, u'0') + u"407"), 0},  // more than 32 bytes
-    };
-    for (const auto& c : cases) {
-        registry.PutValue(kUser, kResourceLocaleKey, u"", c.type, c.bytes);
-        std::vector<LangId> tried = Select();
-        EXPECT_EQ(tried.empty() ? 0 : tried.front(), c.expected) << c.bytes.size();
-    }
-    platform.systemUi = 0x0407;
-    EXPECT_EQ(Select().front(), 0x0407) << "the function wins wherever it exists";
-    platform.systemUi.reset();
-    platform.win9x = false;
-    platform.ntdll = 0x0413;
-    EXPECT_EQ(Select().front(), 0x0413);
 }
 
 // A path that does not fit 260 units is no path: it is never cut into another.

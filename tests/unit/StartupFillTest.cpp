@@ -26,7 +26,7 @@ protected:
 // The stack's states are kept as it gives them: distinct ones show a swap.
 TEST_F(StartupFillTest, AsksTheStackInOrderAndCreatesTheWindowBetween) {
     stack.radioOn = 3;
-    stack.discoverable = 0;
+    stack.discoverable = 7;
     stack.connectable = 5;
     stack.friendlyName = "K\xC3\xBC" "che \xE2\x82\xAC";  // "Küche €"
     Fill();
@@ -34,7 +34,7 @@ TEST_F(StartupFillTest, AsksTheStackInOrderAndCreatesTheWindowBetween) {
                                "RegisterApplication", "ObexRegisterApplication", "GetRadioStatus",
                                "GetDiscoveryModeStatus", "GetConnectivityStatus", "<notification window>",
                                "GetDeviceFriendlyName", "GetLocalDeviceInfo", "GetLocalFirmwareVersion"}));
-    EXPECT_EQ(Record(), std::tuple(true, 3, 0, 5, u"K\u00FCche \u20AC", u"4135"));
+    EXPECT_EQ(Record(), std::tuple(true, 3, 7, 5, u"K\u00FCche \u20AC", u"4135"));
     EXPECT_EQ(info.LocalDeviceInfo().lap, 0xDA7113u);
 }
 
