@@ -187,6 +187,9 @@ TEST_F(FileSharingPageTest, ApplyFailuresShowWhyAndKeepWhatTheyMust) {
         if (c.arrange) c.arrange();
         EXPECT_EQ(page.OnApply(view), c.result);
         EXPECT_EQ(Messages(), c.message ? std::vector{TextOf(c.message)} : std::vector<std::u16string>());
+        for (const auto& shown : view.messages)
+            EXPECT_EQ(std::tie(shown.caption, shown.flags),
+                      std::tuple(TextOf(IDS_CONFIG_ERROR_CAPTION), kMessageError));
         EXPECT_EQ(std::tuple(Control(IDC_EXCHANGE_FOLDER).text, std::u16string(info.GetExchangeFolderPath().view()),
                              Control(IDC_EXCHANGE_FOLDER).focused),
                   std::tuple(u"C:\\Share", u"C:\\Share", c.boxSelected ? 1 : 0));
@@ -223,7 +226,8 @@ TEST_F(FileSharingPageTest, BrowseTakesOnlyAcceptedFoldersAndStoresTheImagingFol
     view.folderShell.chosen = Text260(u"C:\\New");
     page.OnCommand(view, IDC_EXCHANGE_BROWSE);
     page.OnCommand(view, IDC_IMAGING_BROWSE);
-    EXPECT_EQ(view.folderShell.browsed.back(), std::make_pair(TextOf(IDS_BROWSE_TITLE), std::u16string(u"C:\\Users\\Alice\\Pictures")));
+    EXPECT_EQ(view.folderShell.browsed.back(),
+              std::make_pair(TextOf(IDS_BROWSE_TITLE), std::u16string(u"C:\\Users\\Alice\\Pictures")));
     EXPECT_EQ(Boxes(), std::tuple(u"C:\\New", u"C:\\New"));
     EXPECT_EQ(info.GetExchangeFolderPath().view(), u"C:\\New");
     EXPECT_EQ(registry.Bytes(kUser, sys::kImageFolderKey, u"Alice"), SzBytes(u"C:\\New"));

@@ -93,6 +93,12 @@ TEST(SetupChecks, AnInstallNeedsTheStackOrAStandInAndTheItemsName) {
             EXPECT_NE(decision.refusal.value_or(u"").find(words), std::u16string::npos)
                 << std::string(words.begin(), words.end());
     }
+    // The log hears where each library was found or where its stand-in goes.
+    FakeSetupMachine machine;
+    machine.files = {u"E:\\Tools\\VmrBtProxy.dll"};
+    EXPECT_EQ(DecideSetup(machine, {false, true, u"Bluetooth Settings", kApplet}).notes,
+              (std::vector<std::u16string>{u"The stack's VmrBtProxy.dll is E:\\Tools\\VmrBtProxy.dll",
+                                           u"A stand-in goes to " + std::u16string(kObex)}));
 }
 
 }  // namespace
