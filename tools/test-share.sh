@@ -2,9 +2,9 @@
 # Prints the share of test code in all of the code it tests, the measure the
 # house keeps tests within (at most a third), and beside it the share among
 # the C++ alone.  Lines count when they are neither blank nor only a comment:
-# // in C++ and resource scripts, # in CMake, shell and Python scripts and
-# in module definition files (whose comments are ;), <!-- --> in the package
-# source and the manifest; the build presets have none.
+# // in C++ and resource scripts, # in CMake, shell and Python scripts, ; in
+# module definition files, <!-- --> in the package source and the manifest;
+# the build presets have none.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 nonblank() { grep -v '^\s*$' || true; }
@@ -15,12 +15,12 @@ scripts() {
       xargs -0 -r cat; } | nonblank | grep -cv '^\s*#' || true
 }
 definitions() { find "$@" -name '*.def' -print0 | xargs -0 -r cat | nonblank | grep -cv '^\s*;' || true; }
-markup() { find "$@" \( -name '*.wxs' -o -name '*.manifest' -o -name CMakePresets.json \) -print0 |
+declared() { find "$@" \( -name '*.wxs' -o -name '*.manifest' -o -name CMakePresets.json \) -print0 |
              xargs -0 -r sed '/<!--/,/-->/d' | nonblank | wc -l; }
 
 code_cpp=$(( $(cpp src) + $(cpp proxies) ))
 code=$(( code_cpp + $(resources src proxies) + $(scripts src proxies installer cmake tools .ci) + $(scripts CMakeLists.txt) \
-         + $(definitions src proxies) + $(markup installer src CMakePresets.json) ))
+         + $(definitions src proxies) + $(declared installer src CMakePresets.json) ))
 tests_cpp=$(cpp tests)
 tests=$(( tests_cpp + $(scripts tests) ))
 share() { awk -v part="$1" -v rest="$2" 'BEGIN { printf "%.1f%%", 100 * part / (part + rest) }'; }

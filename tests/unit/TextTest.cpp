@@ -1,3 +1,6 @@
+// The text helpers of the portable core: UTF-8 both ways and into fixed
+// fields, and the case-insensitive comparison of names and paths.
+
 #include <gtest/gtest.h>
 
 #include <array>
