@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Prints the share of test code in all of the code it tests, the measure the
-# house keeps tests within (at most a third), and beside it the share among
-# the C++ alone.  Lines count when they are neither blank nor only a comment:
+# Prints the share of test code in all of the project's code (the product,
+# the stand-ins, the package, the build, the tools and the benchmark), the
+# measure the house keeps tests within (at most a third), and beside it the
+# share among the C++ alone.  Lines count when they are neither blank nor only a comment:
 # // in C++ and resource scripts, # in CMake, shell and Python scripts, ; in
 # module definition files, <!-- --> in the package source and the manifest;
 # the build presets have none.
@@ -18,8 +19,8 @@ definitions() { find "$@" -name '*.def' -print0 | xargs -0 -r cat | nonblank | g
 declared() { find "$@" \( -name '*.wxs' -o -name '*.manifest' -o -name CMakePresets.json \) -print0 |
              xargs -0 -r sed '/<!--/,/-->/d' | nonblank | wc -l; }
 
-code_cpp=$(( $(cpp src) + $(cpp proxies) ))
-code=$(( code_cpp + $(resources src proxies) + $(scripts src proxies installer cmake tools .ci) + $(scripts CMakeLists.txt) \
+code_cpp=$(( $(cpp src) + $(cpp proxies) + $(cpp bench) ))
+code=$(( code_cpp + $(resources src proxies) + $(scripts src proxies installer cmake tools bench .ci) + $(scripts CMakeLists.txt) \
          + $(definitions src proxies) + $(declared installer src CMakePresets.json) ))
 tests_cpp=$(cpp tests)
 tests=$(( tests_cpp + $(scripts tests) ))
