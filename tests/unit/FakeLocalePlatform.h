@@ -18,8 +18,6 @@ public:
     // The system's answers.
     LangId userUi = 0;
     std::optional<LangId> systemUi = LangId{0};
-    bool win9x = false;
-    LangId ntdll = 0;
     LangId userDefault = 0;
     LangId systemDefault = 0;
     LangId hostTranslation = 0;
@@ -44,8 +42,8 @@ public:
 
     LangId UserUiLanguage() override { return userUi; }
     std::optional<LangId> SystemUiLanguage() override { return systemUi; }
-    bool IsWin9xFamily() override { return win9x; }
-    LangId NtdllVersionLanguage() override { return ntdll; }
+    bool IsWin9xFamily() override { return false; }
+    LangId NtdllVersionLanguage() override { return 0; }
     LangId UserDefaultLanguage() override { return userDefault; }
     LangId SystemDefaultLanguage() override { return systemDefault; }
     std::optional<IsoName> IsoNameOf(LangId language, IsoNameKind kind) override {

@@ -1,7 +1,7 @@
 // The resource language chosen when the applet is loaded, in a process of
-// each language the applet ships: CTest runs this test once per language
-// under its Unix locale (win_lang_<tag>), from which Wine takes the
-// interface language, apart from the ordinary English process.
+// each language the applet is translated into: CTest runs this test once per
+// language under its Unix locale (win_lang_<tag>), from which Wine takes the
+// interface language.
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,6 @@
 
 #include <commctrl.h>
 
-#include <filesystem>
-#include <memory>
 #include <string>
 
 namespace {
@@ -20,7 +18,7 @@ constexpr DWORD kMirrored = WS_EX_LAYOUTRTL;
 DWORD ExtendedStyle(HWND window) { return static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)); }
 
 // The library of the interface language titles the sheet, its pages and its
-// message boxes, and goes with the applet.  Hebrew reads right to left: its
+// message boxes (here, an empty name's refusal), and goes with the applet.  Hebrew reads right to left: its
 // sheet, tabs and pages are mirrored and its message boxes read right to left
 // for a user whose configured language is Hebrew; no other sheet is.
 TEST(LanguageProcess, TheLibraryOfTheInterfaceLanguageDressesTheSheetAndGoesWithIt) {
@@ -42,6 +40,7 @@ TEST(LanguageProcess, TheLibraryOfTheInterfaceLanguageDressesTheSheetAndGoesWith
 
         DWORD sheetStyle = 0, tabStyle = 0, pageStyle = 0, boxStyle = 0, pathStyle = 0;
         std::wstring message;
+        HWND hardware = nullptr, current = nullptr;
         RunSheet(
             applet,
             [&](HWND sheet) {
@@ -50,15 +49,19 @@ TEST(LanguageProcess, TheLibraryOfTheInterfaceLanguageDressesTheSheetAndGoesWith
                 HWND page = ShowPage(sheet, 0);
                 pageStyle = ExtendedStyle(page);
                 pathStyle = ExtendedStyle(GetDlgItem(ShowPage(sheet, 3), IDC_IMAGING_FOLDER));
-                page = ShowPage(sheet, 0);
-                SetDlgItemTextW(page, IDC_DEVICE_NAME, L"");
+                SetDlgItemTextW(ShowPage(sheet, 0), IDC_DEVICE_NAME, L"   ");
+                // The refusal keeps the sheet open where the user is, not on the refusing page.
+                hardware = ShowPage(sheet, 1);
                 PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
                 message = AnswerMessageBox(StringResource(translated, IDS_ERROR_CAPTION), [&] {
                     boxStyle = ExtendedStyle(FindDialogByCaption(StringResource(translated, IDS_ERROR_CAPTION)));
                 });
+                current = IsWindow(sheet) ? PropSheet_GetCurrentPageHwnd(sheet) : nullptr;
             },
             nullptr, title);
         EXPECT_EQ(message, StringResource(translated, IDS_NAME_EMPTY));
+        EXPECT_TRUE(hardware && current == hardware) << "the sheet closed or moved to the refusing page";
+        EXPECT_EQ(StubLog().find("BtSetDeviceFriendlyName"), std::string::npos);
         EXPECT_EQ((sheetStyle & kMirrored) != 0, rightToLeft) << "the sheet";
         EXPECT_EQ((tabStyle & kMirrored) != 0, rightToLeft) << "the tabs";
         EXPECT_EQ((pageStyle & kMirrored) != 0, rightToLeft) << "the page";
@@ -72,51 +75,3 @@ TEST(LanguageProcess, TheLibraryOfTheInterfaceLanguageDressesTheSheetAndGoesWith
 }
 
 }  // namespace
-
-namespace fs = std::filesystem;
-
-// A library placed where the applet looks for English, in this English
-// process; gone however the test ends, so that no later test loads it.
-class EnglishStandIn {
-public:
-    explicit EnglishStandIn(const wchar_t* library) {
-        EXPECT_EQ(PRIMARYLANGID(GetUserDefaultUILanguage()), LANG_ENGLISH);
-        fs::create_directory(folder_);
-        fs::copy_file(BesideTestProgram(library), folder_ / L"QuorvelCplen-US.dll",
-                      fs::copy_options::overwrite_existing);
-    }
-    ~EnglishStandIn() {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-    EnglishStandIn(const EnglishStandIn&) = delete;
-    EnglishStandIn& operator=(const EnglishStandIn&) = delete;
-
-    static constexpr wchar_t kPathEnd[] = L"\\en-US\\QuorvelCplen-US.dll";
-
-private:
-    fs::path folder_ = BesideTestProgram(L"en-US");
-};
-
-// The sheet follows the pages, not the system: a mirrored library in an
-// English process mirrors the sheet and its tabs although the system's own
-// sheet template is not.
-TEST(EnglishStandIn, AMirroredLibraryMirrorsTheSheetInAProcessOfAnotherLanguage) {
-    EnglishStandIn standIn(L"he-IL\\QuorvelCplhe-IL.dll");
-    DWORD sheetStyle = 0, tabStyle = 0;
-    {
-        LoadedApplet applet;
-        ASSERT_TRUE(IsMapped(EnglishStandIn::kPathEnd));
-        EXPECT_EQ(GetModuleHandleW(L"QuorvelCplen-US.dll"), nullptr) << "a language library is loaded as code";
-        const LibraryAsData hebrew(LoadAsData(EnglishStandIn::kPathEnd + 1), FreeLibrary);
-        RunSheet(
-            applet,
-            [&](HWND sheet) {
-                sheetStyle = ExtendedStyle(sheet);
-                tabStyle = ExtendedStyle(PropSheet_GetTabControl(sheet));
-            },
-            nullptr, StringResource(hebrew.get(), IDS_APPLET_NAME));
-    }
-    EXPECT_NE(sheetStyle & kMirrored, 0u) << "the sheet";
-    EXPECT_NE(tabStyle & kMirrored, 0u) << "the tabs";
-}

@@ -35,45 +35,35 @@ protected:
     LoadedApplet applet;
 };
 
-TEST_F(SheetTest, ShowsSixTabsTitledWithIcon215AndNoContextHelp) {
-    std::vector<std::wstring> tabs;
-    std::wstring caption;
-    LONG style = 0, exStyle = 0;
-    HICON shown = nullptr;
-    RunSheet(applet, [&](HWND sheet) {
-        tabs = TabTexts(sheet);
-        caption = WindowText(sheet);
-        style = GetWindowLongW(sheet, GWL_STYLE);
-        exStyle = GetWindowLongW(sheet, GWL_EXSTYLE);
-        shown = reinterpret_cast<HICON>(SendMessageW(sheet, WM_GETICON, ICON_SMALL, 0));
-    });
-    // A shared icon: the same resource at the same size is the same handle.
-    auto icon = [&](WORD id) {
-        return LoadImageW(applet.module(), MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED);
-    };
-    EXPECT_EQ(tabs, (std::vector<std::wstring>{L"General", L"Hardware", L"My Bluetooth Services",
-                                               L"File Sharing", L"COM Ports", L"PIM Settings"}));
-    EXPECT_EQ(caption, L"Bluetooth Settings");
-    EXPECT_EQ(style & DS_CONTEXTHELP, 0);
-    EXPECT_EQ(exStyle & WS_EX_CONTEXTHELP, 0);
-    EXPECT_EQ(shown, icon(215));
-}
-
-// Without a parent the active window owns the sheet, which is centred over
-// it while it is visible and over the work area otherwise.
-TEST_F(SheetTest, IsOwnedByTheActiveWindowAndCentredOverAVisibleParentOrTheWorkArea) {
+// Six tabs under the applet's title and icon, no context help; without a
+// parent the active window owns the sheet, which is centred over it while it
+// is visible and over the work area otherwise.
+TEST_F(SheetTest, ShowsItsTabsTitleAndIconOwnedByTheActiveWindowAndCentred) {
     HWND active = CreateWindowExW(0, L"Static", L"active", WS_OVERLAPPEDWINDOW, 200, 150, 500, 420,
                                   nullptr, nullptr, nullptr, nullptr);
     ShowWindow(active, SW_SHOWNORMAL);
     SetActiveWindow(active);
     ASSERT_EQ(GetActiveWindow(), active);
+    std::vector<std::wstring> tabs;
+    LONG style = 0, exStyle = 0;
+    HICON shown = nullptr;
     HWND owner = nullptr;
     RECT activeRect{}, sheetRect{};
     GetWindowRect(active, &activeRect);
     RunSheet(applet, [&](HWND sheet) {
+        tabs = TabTexts(sheet);
+        style = GetWindowLongW(sheet, GWL_STYLE);
+        exStyle = GetWindowLongW(sheet, GWL_EXSTYLE);
+        shown = reinterpret_cast<HICON>(SendMessageW(sheet, WM_GETICON, ICON_SMALL, 0));
         owner = GetWindow(sheet, GW_OWNER);
         GetWindowRect(sheet, &sheetRect);
-    });
+    });  // which also finds the sheet by its title
+    EXPECT_EQ(tabs, (std::vector<std::wstring>{L"General", L"Hardware", L"My Bluetooth Services",
+                                               L"File Sharing", L"COM Ports", L"PIM Settings"}));
+    EXPECT_EQ(style & DS_CONTEXTHELP, 0);
+    EXPECT_EQ(exStyle & WS_EX_CONTEXTHELP, 0);
+    // A shared icon: the same resource at the same size is the same handle.
+    EXPECT_EQ(shown, LoadImageW(applet.module(), MAKEINTRESOURCEW(215), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
     EXPECT_EQ(owner, active);
     EXPECT_NEAR(Centre(sheetRect).x, Centre(activeRect).x, 1);
     EXPECT_NEAR(Centre(sheetRect).y, Centre(activeRect).y, 1);
