@@ -9,6 +9,7 @@
 #include "res/resource.h"
 
 #include <commctrl.h>
+#include <psapi.h>
 
 #include <string>
 
@@ -16,6 +17,24 @@ namespace {
 
 constexpr DWORD kMirrored = WS_EX_LAYOUTRTL;
 DWORD ExtendedStyle(HWND window) { return static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)); }
+
+// Whether a file whose path ends in `pathEnd` is mapped into this process, as
+// an image or as data: a library loaded as data is in no module list.
+bool IsMapped(const std::wstring& pathEnd) {
+    MEMORY_BASIC_INFORMATION region{};
+    for (auto* at = static_cast<const char*>(nullptr); VirtualQuery(at, &region, sizeof region) == sizeof region;
+         at = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
+        wchar_t name[MAX_PATH] = {};
+        if ((region.Type & (MEM_IMAGE | MEM_MAPPED)) && region.BaseAddress == region.AllocationBase &&
+            GetMappedFileNameW(GetCurrentProcess(), region.BaseAddress, name, MAX_PATH)) {
+            std::wstring path = name;
+            if (path.size() >= pathEnd.size() &&
+                _wcsicmp(path.c_str() + path.size() - pathEnd.size(), pathEnd.c_str()) == 0)
+                return true;
+        }
+    }
+    return false;
+}
 
 // The library of the interface language titles the sheet, its pages and its
 // message boxes (here, an empty name's refusal), and goes with the applet.  Hebrew reads right to left: its

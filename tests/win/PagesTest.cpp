@@ -9,11 +9,28 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <algorithm>
+
 #include "res/resource.h"
 
 namespace {
 
 void Click(HWND page, int id) { SendMessageW(GetDlgItem(page, id), BM_CLICK, 0, 0); }
+
+// Every cell of a list view of this process, row by row.
+using ListCells = std::vector<std::vector<std::wstring>>;
+ListCells ListRows(HWND list) {
+    int columns = std::max(1, Header_GetItemCount(ListView_GetHeader(list)));
+    ListCells rows(ListView_GetItemCount(list));
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        for (int column = 0; column < columns; ++column) {
+            wchar_t text[260] = {};
+            ListView_GetItemText(list, row, column, text, 260);
+            rows[row].emplace_back(text);
+        }
+    }
+    return rows;
+}
 
 enum Tab { kFileSharing = 3, kComPorts };
 

@@ -10,6 +10,7 @@
 #include "win32/NotificationWindow.h"
 #include "win32/Win32DialogView.h"
 
+#include <dbt.h>
 
 #include <utility>
 #include <vector>
@@ -182,6 +183,17 @@ HDEVNOTIFY WINAPI CountingRegister(HANDLE recipient, LPVOID filter, DWORD flags)
 BOOL WINAPI CountingUnregister(HDEVNOTIFY notification) {
     --registrations;
     return System<decltype(UnregisterDeviceNotification)>("UnregisterDeviceNotification")(notification);
+}
+
+// A device interface broadcast of this class, as the system sends it; the
+// stack's interface class by default.
+DEV_BROADCAST_DEVICEINTERFACE_W InterfaceBroadcast(
+    const GUID& interfaceClass = {0xC979FA8A, 0xC069, 0x4CC9, {0xAB, 0x25, 0x32, 0x9D, 0xE3, 0xCC, 0x27, 0x57}}) {
+    DEV_BROADCAST_DEVICEINTERFACE_W broadcast{};
+    broadcast.dbcc_size = sizeof broadcast;
+    broadcast.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    broadcast.dbcc_classguid = interfaceClass;
+    return broadcast;
 }
 
 // Only the stack's interface arriving or gone for good changes the record:

@@ -1,10 +1,7 @@
 #include "TestSupport.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
-
-#include <psapi.h>
 
 std::wstring BesideTestProgram(const wchar_t* fileName) {
     wchar_t path[MAX_PATH] = {};
@@ -25,30 +22,6 @@ std::wstring InterfaceLanguageTag() {
     wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
     LCIDToLocaleName(MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT), name, LOCALE_NAME_MAX_LENGTH, 0);
     return name;
-}
-
-DEV_BROADCAST_DEVICEINTERFACE_W InterfaceBroadcast(const GUID& interfaceClass) {
-    DEV_BROADCAST_DEVICEINTERFACE_W broadcast{};
-    broadcast.dbcc_size = sizeof broadcast;
-    broadcast.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    broadcast.dbcc_classguid = interfaceClass;
-    return broadcast;
-}
-
-bool IsMapped(const std::wstring& pathEnd) {
-    MEMORY_BASIC_INFORMATION region{};
-    for (auto* at = static_cast<const char*>(nullptr); VirtualQuery(at, &region, sizeof region) == sizeof region;
-         at = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
-        wchar_t name[MAX_PATH] = {};
-        if ((region.Type & (MEM_IMAGE | MEM_MAPPED)) && region.BaseAddress == region.AllocationBase &&
-            GetMappedFileNameW(GetCurrentProcess(), region.BaseAddress, name, MAX_PATH)) {
-            std::wstring path = name;
-            if (path.size() >= pathEnd.size() &&
-                _wcsicmp(path.c_str() + path.size() - pathEnd.size(), pathEnd.c_str()) == 0)
-                return true;
-        }
-    }
-    return false;
 }
 
 namespace {
@@ -151,19 +124,6 @@ bool WaitUntil(const std::function<bool()>& condition) {
         Sleep(20);
     }
     return true;
-}
-
-ListCells ListRows(HWND list) {
-    int columns = std::max(1, Header_GetItemCount(ListView_GetHeader(list)));
-    ListCells rows(ListView_GetItemCount(list));
-    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
-        for (int column = 0; column < columns; ++column) {
-            wchar_t text[260] = {};
-            ListView_GetItemText(list, row, column, text, 260);
-            rows[row].emplace_back(text);
-        }
-    }
-    return rows;
 }
 
 std::wstring AnswerMessageBox(const std::wstring& caption, const std::function<void()>& whileShown) {

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <dbt.h>
-
 #include <atomic>
 #include <memory>
 #include <functional>
@@ -138,10 +136,6 @@ inline HWND ShowPage(HWND sheet, int index) {
     return PropSheet_GetCurrentPageHwnd(sheet);
 }
 
-// Every cell of a list view of this process, row by row.
-using ListCells = std::vector<std::vector<std::wstring>>;
-ListCells ListRows(HWND list);
-
 // The shown dialog box of this process with this caption (a message box), or
 // null.
 HWND FindDialogByCaption(const std::wstring& caption);
@@ -155,13 +149,6 @@ HMODULE LoadAsData(const std::wstring& fileName);
 using LibraryAsData = std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&FreeLibrary)>;
 // The tag of this process's interface language (Wine's, from the Unix locale).
 std::wstring InterfaceLanguageTag();
-// A device interface broadcast of this class, as the system sends it; the
-// stack's interface class by default.
-DEV_BROADCAST_DEVICEINTERFACE_W InterfaceBroadcast(
-    const GUID& interfaceClass = {0xC979FA8A, 0xC069, 0x4CC9, {0xAB, 0x25, 0x32, 0x9D, 0xE3, 0xCC, 0x27, 0x57}});
-// Whether a file whose path ends in `pathEnd` is mapped into this process, as
-// an image or as data: a library loaded as data is in no module list.
-bool IsMapped(const std::wstring& pathEnd);
 
 // One text of a module's string table, empty when it has none.
 inline std::wstring StringResource(HMODULE module, UINT id) {
