@@ -5,7 +5,6 @@
 #include "FakeEnvironment.h"
 #include "applet/Registration.h"
 #include "applet/RegistryScript.h"
-#include "settings/RegKey.h"
 
 namespace {
 
@@ -105,18 +104,6 @@ TEST_F(ScriptApplyTest, EachKeyFlagDoesWhatItSaysToKeysThatExistAndDoNotAndAKept
         EXPECT_EQ(ApplyRegistryScript(registry, *script, false), static_cast<long>(0x80070005));
         EXPECT_TRUE(registry.Bytes(kClasses, u"Kept", u"Mine"));
     }
-}
-
-// A key moved from keeps what the registry last said, so that a caller can
-// still pass it on.
-TEST_F(ScriptApplyTest, AMovedKeyKeepsItsLastResult) {
-    RegKey refused(registry);
-    EXPECT_FALSE(refused.Open(kClasses, u"Missing", reg::kRead));
-    RegKey moved(std::move(refused));
-    EXPECT_EQ(moved.LastResult(), reg::kFileNotFound);
-    RegKey assigned(registry);
-    assigned = std::move(moved);
-    EXPECT_EQ(assigned.LastResult(), reg::kFileNotFound);
 }
 
 using ControlPanelValuesTest = RegistryTest;
