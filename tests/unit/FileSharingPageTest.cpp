@@ -83,8 +83,17 @@ TEST_F(FileSharingPageTest, OpensWithTheRecordsFoldersAndSharingStateAndAppliesW
     EXPECT_TRUE(Control(IDC_EXCHANGE_FOLDER).pathBox && Control(IDC_IMAGING_FOLDER).pathBox);
     EXPECT_FALSE(Control(IDC_SHARING_ENABLED).checked);
     EXPECT_EQ(Control(IDC_SHARING_ENABLED).text, TextOf(IDS_SHARING_LABEL)) << "what a screen reader names it by";
-    EXPECT_TRUE(page.OnCommand(view, IDC_SHARING_ENABLED));
-    EXPECT_EQ(view.changed, 1);
+    // The folders can be edited only while sharing is ticked; the links always open.
+    auto folders = [this] {
+        return Enabled({IDC_EXCHANGE_FOLDER, IDC_EXCHANGE_BROWSE, IDC_IMAGING_FOLDER, IDC_IMAGING_BROWSE});
+    };
+    EXPECT_EQ(folders(), std::vector<bool>(4, false));
+    for (bool on : {true, false}) {
+        Control(IDC_SHARING_ENABLED).checked = on;
+        EXPECT_TRUE(page.OnCommand(view, IDC_SHARING_ENABLED));
+        EXPECT_EQ(folders(), std::vector<bool>(4, on));
+    }
+    EXPECT_EQ(view.changed, 2);
 
     // On a first start no exchange folder has been chosen: OK must still
     // close the sheet, without sending or writing a folder.

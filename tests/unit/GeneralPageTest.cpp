@@ -35,6 +35,13 @@ TEST_F(GeneralPageTest, OpensWithTheRecordsStateAndHidesProximityPairing) {
     EXPECT_EQ(std::tuple(Control(IDC_DEVICE_NAME).text, Control(IDC_DEVICE_NAME).limit,
                          Control(IDC_PROXIMITY_PAIRING).shown, view.hiddenUnnamed),
               std::tuple(u"Desk PC", 31u, false, std::vector<int>{6}));
+    // Discoverability follows the radio as it was at the opening: neither
+    // ticking the radio nor restoring the defaults enables it before the next.
+    for (int step : {0, IDC_RADIO_ON, IDC_RESTORE_DEFAULT}) {
+        Control(IDC_RADIO_ON).checked = step != 0;
+        if (step) page.OnCommand(view, step);
+        EXPECT_EQ(Enabled(kSwitches), (std::vector<bool>{true, false, true, true, true})) << step;
+    }
 }
 
 TEST_F(GeneralPageTest, WithoutANameFromTheStackTheLastAppliedOrTheComputerNameIsShown) {

@@ -29,10 +29,12 @@ protected:
         SetUp();
     }
     FakeControl& Control(int id) { return view.Control(id); }
-    std::vector<bool> Checks(std::initializer_list<int> ids) {
-        std::vector<bool> checks;
-        for (int id : ids) checks.push_back(Control(id).checked);
-        return checks;
+    std::vector<bool> Checks(std::initializer_list<int> ids) { return Each(ids, &FakeControl::checked); }
+    std::vector<bool> Enabled(std::initializer_list<int> ids) { return Each(ids, &FakeControl::enabled); }
+    std::vector<bool> Each(std::initializer_list<int> ids, bool FakeControl::*state) {
+        std::vector<bool> states;
+        for (int id : ids) states.push_back(Control(id).*state);
+        return states;
     }
     std::vector<std::u16string> Messages() const {
         std::vector<std::u16string> texts;

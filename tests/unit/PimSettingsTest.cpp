@@ -47,9 +47,13 @@ TEST_F(PimSettingsTest, BuildingTheSheetFillsMissingValuesWithOneAndKeepsTheOthe
 TEST_F(PimSettingsTest, ApplySendsTheServersOrderAndStoresTheBoxes) {
     Build();
     page->OnInitDialog(view);
-    Control(IDC_PIM_ALLOW_SEND).checked = false;
-    EXPECT_TRUE(page->OnCommand(view, IDC_PIM_ALLOW_SEND));
-    EXPECT_FALSE(Control(IDC_PIM_NOTES).enabled);
+    // The items follow the permission; attachments are not one of them.
+    for (bool allowed : {false, true, false}) {
+        Control(IDC_PIM_ALLOW_SEND).checked = allowed;
+        EXPECT_TRUE(page->OnCommand(view, IDC_PIM_ALLOW_SEND));
+        EXPECT_EQ(Enabled({IDC_PIM_BUSINESS_CARDS, IDC_PIM_CALENDAR, IDC_PIM_EMAIL, IDC_PIM_NOTES, IDC_PIM_ATTACHMENTS}),
+                  (std::vector<bool>{allowed, allowed, allowed, allowed, true}));
+    }
     EXPECT_TRUE(Control(IDC_PIM_NOTES).checked) << "disabled, not cleared";
     registry.PutString(kUser, kKey, u"FolderPath", u"C:\\Old");
 
@@ -67,7 +71,7 @@ TEST_F(PimSettingsTest, ApplySendsTheServersOrderAndStoresTheBoxes) {
     }
     EXPECT_EQ(Stored(u"FolderPath"), SzBytes(u""));
     EXPECT_FALSE(Control(IDC_PIM_CALENDAR).enabled) << "the controls are loaded again, allowing nothing";
-    EXPECT_EQ(view.changed, 1);
+    EXPECT_EQ(view.changed, 3) << "each click marks the sheet, an apply does not";
 }
 
 }  // namespace
