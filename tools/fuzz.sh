@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets (clang, libFuzzer, AddressSanitizer and UBSan) and
-# runs each for the given number of seconds (default 60) over its seeds and
+# Builds the fuzz target (clang, libFuzzer, AddressSanitizer and UBSan) and
+# runs it for the given number of seconds (default 60) over its seeds and
 # the corpus it has grown in build/fuzz.  A crash leaves its input beside the
 # target; make it a regular test before fixing.
 set -euo pipefail

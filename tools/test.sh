@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the presets and runs every test: the portable core natively under
-# ASan and UBSan, its fuzz targets for a short while, then the real DLL and
+# ASan and UBSan, its fuzz target for a short while, then the real DLL and
 # its stand-ins under Wine on a virtual display, and the installer.  Installs
 # what it needs first.
 set -euo pipefail
@@ -13,7 +13,7 @@ cmake --preset native
 cmake --build --preset native
 ctest --preset native
 
-# Every fuzz target for a bounded time (tools/fuzz.sh runs them longer).
+# The fuzz target for a bounded time (tools/fuzz.sh runs it longer).
 cmake --preset fuzz -DQUORVEL_FUZZ_SECONDS=15
 cmake --build --preset fuzz
 ctest --preset fuzz
