@@ -1,12 +1,6 @@
 // The serial port records as the stack packs them, and the COM Ports page
 // that lists them.
 
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <initializer_list>
-#include <vector>
-
 #include "PageFixture.h"
 #include "pages/CDeviceCOMPortProps.h"
 #include "stack/PortRecords.h"

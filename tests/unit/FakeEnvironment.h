@@ -1,6 +1,8 @@
 #pragma once
 // Stand-ins for the string table and the user's folders, and the fixture of
 // the settings tests, which checks after every test that no key is left open.
+// The unit tests take GoogleTest and the standard strings and containers
+// from this header (or PageFixture.h, which includes it).
 
 #include <gtest/gtest.h>
 

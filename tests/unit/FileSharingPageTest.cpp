@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "PageFixture.h"
 #include "base/FormatText.h"
 #include "pages/CFtpFileSharingDlg.h"

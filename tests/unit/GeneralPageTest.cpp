@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "PageFixture.h"
 #include "base/Utf8.h"
 #include "pages/CDeviceGenProps.h"

@@ -2,8 +2,6 @@
 // each opens its own page's topic, for the activations that page takes, and
 // nothing opens where a page has no topic.
 
-#include <gtest/gtest.h>
-
 #include "PageFixture.h"
 
 namespace {

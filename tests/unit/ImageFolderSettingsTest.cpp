@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "FakeEnvironment.h"
 #include "settings/ImageFolderSettings.h"
 

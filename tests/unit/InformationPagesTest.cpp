@@ -1,8 +1,6 @@
 // The pages that show what the record and the stack say: Hardware, My
 // Bluetooth Services, and the one switch of Audio/Video.
 
-#include <gtest/gtest.h>
-
 #include "PageFixture.h"
 #include "pages/CDevSCMSSettings.h"
 #include "pages/CDeviceBthServices.h"

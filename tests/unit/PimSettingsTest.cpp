@@ -1,7 +1,4 @@
-#include <gtest/gtest.h>
-
 #include <memory>
-#include <vector>
 
 #include "PageFixture.h"
 #include "pages/CPIMSettingProps.h"

@@ -1,7 +1,5 @@
 // The registry script engine and the Control Panel values of registration.
 
-#include <gtest/gtest.h>
-
 #include "FakeEnvironment.h"
 #include "applet/Registration.h"
 #include "applet/RegistryScript.h"

@@ -1,8 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "FakeEnvironment.h"
 #include "FakeLocalePlatform.h"
 #include "locale/ResourceLanguage.h"

@@ -1,11 +1,6 @@
 // The user's language tag, and the two that read it: the message boxes and
 // the help folder.
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "FakeEnvironment.h"
 #include "FakeLocalePlatform.h"
 #include "locale/HelpTopic.h"

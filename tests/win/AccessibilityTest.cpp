@@ -7,8 +7,6 @@
 // that follow its window.  Keys go through the sheet's own dialog-message
 // handling (PSM_ISDIALOGMESSAGE), as its modal loop would pass them.
 
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
 #include "res/resource.h"
 

@@ -1,10 +1,7 @@
 // The Control Panel protocol as a host drives it, against the real DLL.
 
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
 
-#include <commctrl.h>
 #include <cpl.h>
 
 namespace {

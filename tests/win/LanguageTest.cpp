@@ -3,15 +3,10 @@
 // language under its Unix locale (win_lang_<tag>), from which Wine takes the
 // interface language.
 
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
 #include "res/resource.h"
 
-#include <commctrl.h>
 #include <psapi.h>
-
-#include <string>
 
 namespace {
 

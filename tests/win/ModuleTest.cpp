@@ -1,7 +1,5 @@
 // Loading the library (one instance per machine) and its registration exports.
 
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
 
 namespace {

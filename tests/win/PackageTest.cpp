@@ -3,8 +3,6 @@
 // no stack, no Control Panel keys, no product.  Exit codes are msiexec's
 // whole Windows codes, as a deployment tool reads them.
 
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
 
 #include <msi.h>
@@ -14,7 +12,6 @@
 #include <fstream>
 #include <iterator>
 #include <set>
-#include <string>
 
 namespace {
 

@@ -2,11 +2,8 @@
 // real windows, the real registry, real folders and the stand-ins show.  The
 // page logic itself is tested natively.
 
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
 
-#include <commctrl.h>
 #include <shlobj.h>
 
 #include <algorithm>

@@ -4,19 +4,14 @@
 // texts that name registry keys are the system's keys, and every page of
 // every translation, built as the system builds it (hidden, under the
 // applet's manifest) and measured in its own font, fits its texts.
-#include <gtest/gtest.h>
 
 #include "TestSupport.h"
 #include "res/resource.h"
 #include "win32/ActivationContext.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
-#include <functional>
 #include <map>
 #include <set>
-#include <string>
 
 namespace {
 

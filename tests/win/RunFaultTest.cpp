@@ -5,11 +5,7 @@
 // the real stack, one step of which throws.  (That the registry's keys are
 // closed on every path is shown natively, with a fault at every operation.)
 
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
-
-#include <string>
 
 #include "win32/Win32Registry.h"
 #include "win32/Win32SheetRun.h"

@@ -1,13 +1,6 @@
 // The real settings sheet: its tabs, caption, icon, owner and placement.
 
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
-
-#include <commctrl.h>
-
-#include <string>
-#include <vector>
 
 namespace {
 

@@ -2,8 +2,6 @@
 // views against real controls of the applet's templates, and the hidden
 // window against every device broadcast the system sends.
 
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
 #include "res/resource.h"
 #include "win32/ActivationContext.h"
@@ -13,7 +11,6 @@
 #include <dbt.h>
 
 #include <utility>
-#include <vector>
 
 namespace {
 

@@ -2,15 +2,11 @@
 // its own export, with the arguments it was given, and hands back that
 // export's result and values unchanged.
 
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
 #include "stack/PortRecords.h"
 #include "win32/Win32Stack.h"
 
 #include <cstring>
-#include <functional>
-#include <string>
 
 namespace {
 

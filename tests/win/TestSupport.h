@@ -1,5 +1,7 @@
 #pragma once
-// Helpers shared by the tests that drive the real applet under Wine.
+// Helpers shared by the tests that drive the real applet under Wine.  A test
+// includes this header first and takes GoogleTest, the Windows and Common
+// Controls headers and the standard strings and containers from it.
 
 #include <windows.h>
 #include <commctrl.h>
