@@ -19,6 +19,24 @@ TEST(Utf8, ConvertsBothWaysAndReplacesWhatIsIllFormed) {
     EXPECT_EQ(Utf8Prefix("ab\xE2\x82\xAC", 4), "ab") << "never ends inside a character";
 }
 
+// Both ways at the edges of each sequence length and of the planes; what is
+// not a character (a surrogate, an overlong form, past the last plane, a
+// lone surrogate unit) is replaced byte by byte, or unit by unit.
+TEST(Utf8, EachSequenceLengthMeetsItsNeighboursAtItsEdges) {
+    const std::pair<std::string, std::u16string> wellFormed[] = {
+        {"\x7F", u"\x7F"},           {"\xC2\x80", u"\x80"},           {"\xDF\xBF", u"\u07FF"},
+        {"\xE0\xA0\x80", u"\u0800"}, {"\xED\x9F\xBF", u"\uD7FF"},     {"\xEF\xBF\xBF", u"\uFFFF"},
+        {"\xF0\x90\x80\x80", u"\U00010000"}, {"\xF4\x8F\xBF\xBF", u"\U0010FFFF"},
+    };
+    for (const auto& [utf8, utf16] : wellFormed) {
+        EXPECT_EQ(Utf8ToUtf16(utf8), utf16) << utf8.size();
+        EXPECT_EQ(Utf16ToUtf8(utf16), utf8) << utf8.size();
+    }
+    for (std::string bad : {"\xED\xA0\x80", "\xF0\x8F\xBF\xBF", "\xF4\x90\x80\x80", "\xF5\x80\x80"})
+        EXPECT_EQ(Utf8ToUtf16(bad), std::u16string(bad.size(), u'\uFFFD')) << bad.size();
+    EXPECT_EQ(Utf16ToUtf8(u"\xDFFF" u"a\xD800"), "\xEF\xBF\xBD" "a\xEF\xBF\xBD");
+}
+
 // A name reaches the stack in a fixed field that must end in a zero byte.
 TEST(Utf8, FixedFieldKeepsItsTerminatorAndWholeCharacters) {
     const struct {
