@@ -83,13 +83,14 @@ TEST_F(FileSharingPageTest, OpensWithTheRecordsFoldersAndSharingStateAndAppliesW
     EXPECT_EQ(Control(IDC_SHARING_ENABLED).text, TextOf(IDS_SHARING_LABEL)) << "what a screen reader names it by";
     // The folders can be edited only while sharing is ticked; the links always open.
     auto folders = [this] {
-        return Enabled({IDC_EXCHANGE_FOLDER, IDC_EXCHANGE_BROWSE, IDC_IMAGING_FOLDER, IDC_IMAGING_BROWSE});
+        return Enabled({IDC_EXCHANGE_FOLDER, IDC_EXCHANGE_BROWSE, IDC_OPEN_EXCHANGE_LINK, IDC_IMAGING_FOLDER,
+                        IDC_IMAGING_BROWSE, IDC_OPEN_IMAGING_LINK});
     };
-    EXPECT_EQ(folders(), std::vector<bool>(4, false));
+    EXPECT_EQ(folders(), (std::vector<bool>{false, false, true, false, false, true}));
     for (bool on : {true, false}) {
         Control(IDC_SHARING_ENABLED).checked = on;
         EXPECT_TRUE(page.OnCommand(view, IDC_SHARING_ENABLED));
-        EXPECT_EQ(folders(), std::vector<bool>(4, on));
+        EXPECT_EQ(folders(), (std::vector<bool>{on, on, true, on, on, true}));
     }
     EXPECT_EQ(view.changed, 2);
 

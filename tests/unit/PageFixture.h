@@ -29,9 +29,9 @@ protected:
         SetUp();
     }
     FakeControl& Control(int id) { return view.Control(id); }
-    std::vector<bool> Checks(std::initializer_list<int> ids) { return Each(ids, &FakeControl::checked); }
-    std::vector<bool> Enabled(std::initializer_list<int> ids) { return Each(ids, &FakeControl::enabled); }
-    std::vector<bool> Each(std::initializer_list<int> ids, bool FakeControl::*state) {
+    std::vector<bool> Checks(std::initializer_list<int> ids) { return States(ids, &FakeControl::checked); }
+    std::vector<bool> Enabled(std::initializer_list<int> ids) { return States(ids, &FakeControl::enabled); }
+    std::vector<bool> States(std::initializer_list<int> ids, bool FakeControl::*state) {
         std::vector<bool> states;
         for (int id : ids) states.push_back(Control(id).*state);
         return states;

@@ -24,8 +24,8 @@ TEST(Utf8, ConvertsBothWaysAndReplacesWhatIsIllFormed) {
 // lone surrogate unit) is replaced byte by byte, or unit by unit.
 TEST(Utf8, EachSequenceLengthMeetsItsNeighboursAtItsEdges) {
     const std::pair<std::string, std::u16string> wellFormed[] = {
-        {"\x7F", u"\x7F"},           {"\xC2\x80", u"\x80"},           {"\xDF\xBF", u"\u07FF"},
-        {"\xE0\xA0\x80", u"\u0800"}, {"\xED\x9F\xBF", u"\uD7FF"},     {"\xEF\xBF\xBF", u"\uFFFF"},
+        {"\x7F", u"\x7F"},             {"\xC2\x80", u"\x80"},         {"\xDF\xBF", u"\u07FF"},
+        {"\xE0\xA0\x80", u"\u0800"},   {"\xED\x9F\xBF", u"\uD7FF"},   {"\xEF\xBF\xBF", u"\uFFFF"},
         {"\xF0\x90\x80\x80", u"\U00010000"}, {"\xF4\x8F\xBF\xBF", u"\U0010FFFF"},
     };
     for (const auto& [utf8, utf16] : wellFormed) {

@@ -32,9 +32,10 @@ bool IsMapped(const std::wstring& pathEnd) {
 }
 
 // The library of the interface language titles the sheet, its pages and its
-// message boxes (here, an empty name's refusal), and goes with the applet.  Hebrew reads right to left: its
-// sheet, tabs and pages are mirrored and its message boxes read right to left
-// for a user whose configured language is Hebrew; no other sheet is.
+// message boxes (here, an empty name's refusal), and goes with the applet.
+// Hebrew reads right to left: its sheet, tabs and pages are mirrored and its
+// message boxes read right to left for a user whose configured language is
+// Hebrew; no other sheet is.
 TEST(LanguageProcess, TheLibraryOfTheInterfaceLanguageDressesTheSheetAndGoesWithIt) {
     const std::wstring tag = InterfaceLanguageTag();
     ASSERT_NE(tag.rfind(L"en-", 0), 0u) << "run this test under a translated Unix locale (QUORVEL_LANG)";

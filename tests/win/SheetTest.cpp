@@ -43,6 +43,7 @@ TEST_F(SheetTest, ShowsItsTabsTitleAndIconOwnedByTheActiveWindowAndCentred) {
     HWND owner = nullptr;
     RECT activeRect{}, sheetRect{};
     GetWindowRect(active, &activeRect);
+    // The run finds the sheet by its title, "Bluetooth Settings".
     RunSheet(applet, [&](HWND sheet) {
         tabs = TabTexts(sheet);
         style = GetWindowLongW(sheet, GWL_STYLE);
@@ -50,7 +51,7 @@ TEST_F(SheetTest, ShowsItsTabsTitleAndIconOwnedByTheActiveWindowAndCentred) {
         shown = reinterpret_cast<HICON>(SendMessageW(sheet, WM_GETICON, ICON_SMALL, 0));
         owner = GetWindow(sheet, GW_OWNER);
         GetWindowRect(sheet, &sheetRect);
-    });  // which also finds the sheet by its title
+    });
     EXPECT_EQ(tabs, (std::vector<std::wstring>{L"General", L"Hardware", L"My Bluetooth Services",
                                                L"File Sharing", L"COM Ports", L"PIM Settings"}));
     EXPECT_EQ(style & DS_CONTEXTHELP, 0);

@@ -66,11 +66,11 @@ TEST(Soak, ManyRunsThroughEveryPageHoldNothingMore) {
         if (run == 10) afterTenth = Now();
     }
     Holdings last = Now();
-    // A leaked handle per run shows as dozens; a few handles that
-    // the system makes once on first use are tolerated.  Private memory may
-    // grow by the heap's own steps (64 KB) and, as measured over 2000 runs
-    // under Wine 8, by under half a kilobyte a run that no part of the run
-    // accounts for alone; a leaked icon or bitmap per run (4 KB) is caught.
+    // A leaked handle per run shows as dozens; a few handles that the system
+    // makes once on first use are tolerated.  Private memory may grow by the
+    // heap's own steps (64 KB) and, as measured over 2000 runs under Wine 8,
+    // by under half a kilobyte a run that no part of the run accounts for
+    // alone; a leaked icon or bitmap per run (4 KB) is caught.
     EXPECT_LE(last.handles, afterTenth.handles + 5);
     EXPECT_LE(last.privateBytes, afterTenth.privateBytes + 256 * 1024 + static_cast<SIZE_T>(runs) * 512);
     std::printf("%d runs: handles %lu -> %lu, private %zu KB -> %zu KB\n", runs, afterTenth.handles, last.handles,
